@@ -1,0 +1,5 @@
+# ASan + UBSan for the whole tree; every target, tests included, must agree on the runtime.
+if(CURVEDESK_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
