@@ -1,13 +1,9 @@
-#include <cstring>
+#include <QCoreApplication>
 #include <iostream>
 
-#include "core/common/Version.h"
+#include "cli/CliCommand.h"
 
 int main(int argc, char* argv[]) {
-  if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::cout << "curvedesk-cli " << curvedesk::kProgramVersion << "\n";
-    return 0;
-  }
-  std::cerr << "usage: curvedesk-cli --version\n";
-  return 1;
+  QCoreApplication app(argc, argv);
+  return curvedesk::cli::RunCli(argc, argv, std::cout, std::cerr);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/model/AppFolders.h"
 #include "core/model/AppSettings.h"
 #include "core/model/CoilLimitTable.h"
 #include "core/model/CurveData.h"
@@ -15,6 +16,7 @@ enum class Edition { Full, Compact };
 // whoever needs it; tests make their own.
 struct AppContext {
   Edition edition = Edition::Full;
+  AppFolders folders;
   AppSettings settings;
   SensorStateGraph defaultGraph = MakeDefaultGraph();
   CurveData curve;

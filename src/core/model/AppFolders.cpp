@@ -1,0 +1,37 @@
+#include "core/model/AppFolders.h"
+
+#include <filesystem>
+
+namespace curvedesk {
+
+namespace {
+std::string Join(const std::string& folder, const std::filesystem::path& rest) {
+  return (std::filesystem::path(folder) / rest).string();
+}
+}  // namespace
+
+std::string IgnitionDescriptionPath(const AppFolders& folders, int fileNumber) {
+  return Join(folders.dataDir, "Ign" + std::to_string(fileNumber) + ".ini");
+}
+
+std::string LimitsFilePath(const AppFolders& folders) { return Join(folders.dataDir, "Limits.ini"); }
+
+std::string DataFilePath(const AppFolders& folders, const std::string& name) { return Join(folders.dataDir, name); }
+
+std::string TimingTablePath(const AppFolders& folders) {
+  return Join(folders.documentsDir, std::filesystem::path("Korvane CD") / "Tarvo" / "tables.ini");
+}
+
+std::string CustomNameTablePath(const AppFolders& folders) {
+  return Join(folders.documentsDir, std::filesystem::path("Korvane") / "Tarvo CD" / "tables.ini");
+}
+
+std::string DefaultCurveFolder(const AppFolders& folders) {
+  return Join(folders.documentsDir, std::filesystem::path("Korvane CD") / "Tarvo" / "Curves");
+}
+
+std::string DefaultFirmwareFolder(const AppFolders& folders) {
+  return Join(folders.documentsDir, std::filesystem::path("Korvane CD") / "Tarvo" / "Firmware");
+}
+
+}  // namespace curvedesk

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+namespace curvedesk {
+
+// The two folders everything else is found in. The platform layer decides where they are
+// (environment overrides, the program's own location, the user's Documents folder); the names of
+// the files inside them are fixed here so that every program and test builds the same paths.
+struct AppFolders {
+  std::string dataDir;       // ignition descriptions, limits file, timing table variants (s2gAppDir)
+  std::string documentsDir;  // the user's Documents folder
+};
+
+// <data>/Ign<n>.ini for n = 1..10.
+std::string IgnitionDescriptionPath(const AppFolders& folders, int fileNumber);
+// <data>/Limits.ini
+std::string LimitsFilePath(const AppFolders& folders);
+// <data>/<name>: the shipped tables.ini and its variants.
+std::string DataFilePath(const AppFolders& folders, const std::string& name);
+// <documents>/Korvane CD/Tarvo/tables.ini: the timing table that programming reads.
+std::string TimingTablePath(const AppFolders& folders);
+// <documents>/Korvane/Tarvo CD/tables.ini: the file that names the custom cylinder layout.
+std::string CustomNameTablePath(const AppFolders& folders);
+// <documents>/Korvane CD/Tarvo/Curves and .../Firmware: the file dialogs' starting folders.
+std::string DefaultCurveFolder(const AppFolders& folders);
+std::string DefaultFirmwareFolder(const AppFolders& folders);
+
+}  // namespace curvedesk
