@@ -190,8 +190,10 @@ std::optional<std::string> ValidateRpmValue(std::string_view typedText) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   const bool whole = !text.empty() && end == text.data() + text.size();
   // A number too long for the field is above or below the range, by its sign.
-  if (error == std::errc::result_out_of_range) value = text.front() == '-' ? -1 : kMaxRpm + 1;
-  else if (!whole || error != std::errc()) return "RPM value must be a multiple of 50.";
+  if (error == std::errc::result_out_of_range)
+    value = text.front() == '-' ? -1 : kMaxRpm + 1;
+  else if (!whole || error != std::errc())
+    return "RPM value must be a multiple of 50.";
 
   if (value < 0) return "RPM value must be greater than or equal to 0.";
   if (value > kMaxRpm) return "RPM value must be less than or equal to " + std::to_string(kMaxRpm) + ".";

@@ -110,9 +110,9 @@ TEST(CoilOnLimit, FiringSpanTimesPercentRoundedHalfToEven) {
   CoilLimitTable table;
   table.Rows[0].Percent = 10;
   table.Rows[1].Percent = 20;
-  EXPECT_EQ(CoilOnLimit(table, 1000, kSparkDistCoil, 4), 36);   // high end inclusive
-  EXPECT_EQ(CoilOnLimit(table, 1050, kSparkDistCoil, 4), 72);   // low end inclusive
-  table.Rows[0].Percent = -2000000000;  // a damaged file must not overflow the result
+  EXPECT_EQ(CoilOnLimit(table, 1000, kSparkDistCoil, 4), 36);  // high end inclusive
+  EXPECT_EQ(CoilOnLimit(table, 1050, kSparkDistCoil, 4), 72);  // low end inclusive
+  table.Rows[0].Percent = -2000000000;                         // a damaged file must not overflow the result
   EXPECT_LT(CoilOnLimit(table, 0, kSparkDistCoil, 4), -1000000);
 }
 

@@ -52,8 +52,8 @@ TEST(SetGraphNode, RulesInTheirOrder) {
       {"no rev limit: 12,550 refused", none, 1, 4, 12550, 40, ErrRpmMax},
       {"on the rev limit", revLimit9000, 1, 4, 9000, 40, 0},
       {"past the rev limit", revLimit9000, 1, 4, 9050, 40, ErrRpmOverRevLimit},
-      {"rev limit above the ceiling still caps at 12,500",
-       [](SensorStateGraph& g) { g.RevLimit = 13000; }, 1, 4, 12550, 40, ErrRpmMax},
+      {"rev limit above the ceiling still caps at 12,500", [](SensorStateGraph& g) { g.RevLimit = 13000; }, 1, 4, 12550,
+       40, ErrRpmMax},
       {"240 degrees", none, 0, 1, 1000, 240, 0},
       {"241 degrees", none, 0, 1, 1000, 241, ErrAngleMax},
       {"angle checked before the RPM grid", none, 0, 1, 1025, 241, ErrAngleMax},
@@ -67,8 +67,7 @@ TEST(SetGraphNode, RulesInTheirOrder) {
       {"past the next node", none, 1, 1, 2500, 40, ErrRpmOrder},
       {"last node checks only the previous node", none, 1, 4, 12000, 40, 0},
       {"last node too close to the previous", none, 1, 4, 3200, 40, ErrNodesTooCloseRpm},
-      {"nodes past the last in use are ignored", [](SensorStateGraph& g) { g.RPM[5] = 4100; }, 1, 4, 4050,
-       40, 0},
+      {"nodes past the last in use are ignored", [](SensorStateGraph& g) { g.RPM[5] = 4100; }, 1, 4, 4050, 40, 0},
       {"coil on off the 10 degree grid", none, 0, 1, 1000, 35, ErrCoilOnMultiple},
       {"primary spark 75", none, 1, 1, 1000, 75, 0},
       {"primary spark 76", none, 1, 1, 1000, 76, ErrPrimarySparkMax},
@@ -275,9 +274,16 @@ TEST(ValidateRpmValue, MessagesForTypedValues) {
     std::optional<std::string> expected;
   };
   const std::vector<Case> cases = {
-      {"0", std::nullopt},      {"12500", std::nullopt}, {" 6000 ", std::nullopt},
-      {"12550", above},         {"1225", grid},          {"-50", below},
-      {"99999999999999999999", above}, {"-99999999999999999999", below}, {"12a", grid}, {"", grid},
+      {"0", std::nullopt},
+      {"12500", std::nullopt},
+      {" 6000 ", std::nullopt},
+      {"12550", above},
+      {"1225", grid},
+      {"-50", below},
+      {"99999999999999999999", above},
+      {"-99999999999999999999", below},
+      {"12a", grid},
+      {"", grid},
   };
   for (const Case& c : cases) EXPECT_EQ(ValidateRpmValue(c.text), c.expected) << "text: " << c.text;
 }
@@ -286,9 +292,9 @@ TEST(CanChangeCurveFallback, ChecksNeighboursInEveryUsedGraph) {
   CurveData curve;
   ClearCurve(curve, SampleGraph());
   curve.NumSensorStates = 2;
-  curve.Graphs[1].RPM[2] = 1300;   // 300 above node 1
-  curve.Graphs[2].RPM[1] = 100;    // graph 2 is not in use
-  curve.Graphs[0].RPM[6] = 4010;   // node 6 is not in use
+  curve.Graphs[1].RPM[2] = 1300;  // 300 above node 1
+  curve.Graphs[2].RPM[1] = 100;   // graph 2 is not in use
+  curve.Graphs[0].RPM[6] = 4010;  // node 6 is not in use
   EXPECT_TRUE(CanChangeCurveFallback(curve, 250));
   EXPECT_FALSE(CanChangeCurveFallback(curve, 300));
   EXPECT_EQ(CurveFallbackRefusedMessage(300),
@@ -310,8 +316,7 @@ TEST(IsDefaultGraph, AnyChangedFieldCounts) {
 
 TEST(PrimarySparkMessage, NamesTheLimitTheRuleApplies) {
   EXPECT_EQ(GetErrorMessage(ErrPrimarySparkMax),
-            "Primary Spark Crank Angle values must be less than " + std::to_string(kPrimarySparkRefused) +
-                " degrees.");
+            "Primary Spark Crank Angle values must be less than " + std::to_string(kPrimarySparkRefused) + " degrees.");
 }
 
 }  // namespace
