@@ -81,7 +81,7 @@ BoardMemory BoardMemory::FromText(std::string_view text) {
     if (!addressText.ends_with(':') || !ParseHex(std::string_view(addressText).substr(0, addressText.size() - 1), address) ||
         address >= kSpaceSize)
       BadLine(lineNumber, "expected a 4-digit hex address and \":\", found \"" + addressText + "\"");
-    for (std::string byteText; words >> byteText; ++address) {
+    for (std::string byteText; words >> byteText && !byteText.starts_with('#'); ++address) {
       unsigned value = 0;
       if (byteText.size() != 2 || !ParseHex(byteText, value)) BadLine(lineNumber, "\"" + byteText + "\" is not a hex byte");
       if (address >= kSpaceSize) BadLine(lineNumber, "the bytes run past address FFFF");

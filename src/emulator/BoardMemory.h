@@ -27,7 +27,7 @@ class BoardMemory {
   // The memory file: one line per run of up to 16 bytes that are not erased,
   //   plain 05F8: 00 12 34 78
   //   star 000A: 00 30 39
-  // Blank lines and lines starting with "#" are skipped; bytes not listed are erased.
+  // Blank lines and everything after a "#" are skipped; bytes not listed are erased.
   std::string ToText() const;
   // Raises std::runtime_error naming the line of the first mistake.
   static BoardMemory FromText(std::string_view text);

@@ -49,7 +49,7 @@ TEST(BoardMemory, SavesWhatIsNotErasedAndLoadsItBack) {
 }
 
 TEST(BoardMemory, ReadsAHandWrittenFile) {
-  const BoardMemory memory = BoardMemory::FromText("# preset\r\n\r\nstar 0004: 10 00 20 00\r\n  plain FFFF: ab\r\n");
+  const BoardMemory memory = BoardMemory::FromText("# preset\r\n\r\nstar 0004: 10 00 20 00  # starts\r\n  plain FFFF: ab\r\n");
   EXPECT_EQ(memory.Bytes(BoardMemory::kStar, 4, 4), (std::vector<std::uint8_t>{0x10, 0x00, 0x20, 0x00}));
   EXPECT_EQ(memory.Get(BoardMemory::kPlain, 0xFFFF), 0xAB);
   EXPECT_EQ(memory.Get(BoardMemory::kPlain, 0x0000), 0xFF);
