@@ -6,9 +6,11 @@
 #include <functional>
 
 #include "core/common/AppError.h"
+#include "core/ignition/Firmware.h"
 #include "core/ignition/Programmer.h"
 #include "core/ignition/SerialErrors.h"
 #include "emulator/PtyBoard.h"
+#include "support/TempDir.h"
 
 namespace curvedesk {
 namespace {
@@ -90,6 +92,23 @@ TEST(QtSerialLink, EachBoardFaultEndsTheJobWithItsError) {
     PtyFixture fixture({.faults = c.faults});
     EXPECT_EQ(ErrorOf([&] { fixture.WriteJob(); }), c.error) << c.name;
   }
+}
+
+TEST(QtSerialLink, UpgradesFirmware) {
+  struct NoProgress : ProgressSink {
+    void SetProgress(int) override {}
+  } progress;
+  std::string file;
+  for (char c : std::string(":021000001234A8\r\n:0206110029BFFF\r\n:00000001FF")) file += static_cast<char>(c ^ FirmwareXorKey);
+  testing::TempDir dir;
+  PtyFixture fixture;
+  ProgramFirmware(fixture.programmer, dir.Write("ign2105.rzx", file + '\0'), progress);
+  fixture.pty.WithBoard([](BoardModel& board) {
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x0F00, 2), (std::vector<std::uint8_t>{0x21, 0x05}));
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x1000, 2), (std::vector<std::uint8_t>{0x12, 0x34}));
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x0611, 2), (std::vector<std::uint8_t>{0x29, 0xBF}));
+    EXPECT_EQ(board.RecordsStored(), 3);
+  });
 }
 
 TEST(QtSerialLink, NoiseBeforeAWordFailsTheRead) {
