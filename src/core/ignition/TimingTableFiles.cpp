@@ -44,6 +44,13 @@ void CopyTimingTableVariant(const AppFolders& folders, std::string_view custType
   if (auto file = TimingTableVariantFile(custType)) CopyDataFile(folders, *file, TimingTablePath(folders));
 }
 
+std::string TimingTableToUse(const AppFolders& folders, std::string_view custType) {
+  if (auto file = TimingTableVariantFile(custType)) return DataFilePath(folders, *file);
+  std::error_code error;
+  const std::string table = TimingTablePath(folders);
+  return std::filesystem::exists(table, error) ? table : DataFilePath(folders, kDefaultTimingTableFile);
+}
+
 void InstallDefaultTimingTables(const AppFolders& folders) {
   for (const std::string& destination : {TimingTablePath(folders), CustomNameTablePath(folders)}) {
     std::error_code error;

@@ -20,6 +20,10 @@ std::optional<std::string> TimingTableVariantFile(std::string_view custType);
 // unwritable documents folder raises the file error; the table in place is then left whole.
 void CopyTimingTableVariant(const AppFolders& folders, std::string_view custType);
 
+// The table a programming run would read for custType, without copying anything: the variant in
+// the data folder, else the table in place, else the shipped tables.ini that start-up installs.
+std::string TimingTableToUse(const AppFolders& folders, std::string_view custType);
+
 // Puts the shipped tables.ini where programming reads it and where the custom layout name is
 // read from, for each that is missing; existing files are kept. Raises the file error on failure.
 void InstallDefaultTimingTables(const AppFolders& folders);
