@@ -2,63 +2,16 @@
 #include <string>
 
 #include "cli/CliCommand.h"
+#include "cli/CliSupport.h"
 #include "core/common/AppError.h"
-#include "core/common/ErrorMessages.h"
-#include "core/common/IniFile.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/curvefile/CurveJson.h"
 #include "core/model/AppContext.h"
 #include "core/model/CylinderLayouts.h"
-#include "core/model/IgnitionDescriptionReader.h"
 
 namespace curvedesk::cli {
 
 namespace {
-
-// The error number and its message on one line: the message's line breaks and blank lines
-// become single blanks.
-std::string ErrorLine(const AppError& error) {
-  const std::string message = GetErrorMessage(error.Number(), error.Description());
-  std::string line = FormatErrorNumber(error.Number());
-  std::size_t start = 0;
-  while (start <= message.size()) {
-    auto end = message.find("\r\n", start);
-    if (end == std::string::npos) end = message.size();
-    if (end > start) line += " " + message.substr(start, end - start);
-    start = end + 2;
-  }
-  return line;
-}
-
-void ReportError(CliContext& context, const std::string& subject, const AppError& error) {
-  context.err << "curvedesk-cli: " << subject << ": " << ErrorLine(error) << "\n";
-}
-
-bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, const char* usage) {
-  if (context.args.size() >= minimum && context.args.size() <= maximum) return true;
-  context.err << "usage: curvedesk-cli " << usage << "\n";
-  return false;
-}
-
-// The application records as start-up leaves them: a cleared curve and the ten descriptions.
-bool StartUp(CliContext& context, AppContext& app) {
-  app.folders = context.folders;
-  try {
-    ReadIgnitionDescriptions(app.ignitionDescriptions, app.folders);
-  } catch (const AppError& error) {
-    ReportError(context, "ignition descriptions", error);
-    return false;
-  }
-  app.CustName = IniReadString(CustomNameTablePath(app.folders), "CustName", "NAME");
-  return true;
-}
-
-// As the Open command does: a cleared curve, then the file.
-void Open(AppContext& app, const std::string& path) {
-  ClearCurve(app.curve, app.defaultGraph);
-  LoadCurveFile(app.curve, path, app.ignitionDescriptions, app.defaultGraph);
-  app.curve.FileName = path;
-}
 
 int Check(CliContext& context) {
   if (!HasArgs(context, 1, SIZE_MAX, "check FILE...")) return 1;

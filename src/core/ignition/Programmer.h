@@ -43,12 +43,15 @@ class Programmer {
   void SendWhenReady(std::string_view text);
   // The four hex digits of the word at the address (byte order depends on the space).
   std::uint16_t ReadWord(int spaceFlag, std::uint16_t address);
+  // The value's high byte, then its low byte; a negative value raises ErrOverflow.
   void WriteWord(int spaceFlag, std::uint16_t address, std::int16_t value);
 
   int TransferMode() const { return transferMode_; }
   SerialLink& Link() { return link_; }
 
  private:
+  double Identify();
+
   SerialLink& link_;
   std::string comSettings_;
   ProtocolTimings timings_;

@@ -15,6 +15,7 @@ struct AppSettings {
   std::string LastFileOrder;
   std::int32_t ComPort = 1;
   std::string ComPortsList;
+  std::string ComDevice;        // chosen device path where ports are paths (core/ignition/SerialPortSettings.h)
   std::int32_t MainTop = 1000;   // twips
   std::int32_t MainLeft = 1000;  // twips
   std::string DefCurveFilePath;
