@@ -87,8 +87,7 @@ int GraphView::heightForWidth(int width) const {
 
 void GraphView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setClipRegion(event->region());
-  painter.fillRect(rect(), Qt::white);
+  painter.fillRect(event->rect(), Qt::white);
   PaintGraphView(painter, QRectF(rect()), grid_, elements_);
 }
 
@@ -153,24 +152,18 @@ void GraphView::EditNodeInDialog(const NodeRef& ref) {
 void GraphView::ApplyPointerShape() { setCursor(ToQt(editor_.Pointer())); }
 
 void GraphView::UpdateChanged(const GraphElements& before) {
+  // Where an element was drawn and where it is drawn now; hidden elements leave nothing to repaint.
+  const auto repaint = [this](const auto& was, const auto& is, auto bounds) {
+    if (was == is) return;
+    if (was.visible) UpdateTwips(bounds(was));
+    if (is.visible) UpdateTwips(bounds(is));
+  };
   for (int k = 1; k <= kElements; ++k) {
-    if (before.Marker(k) != elements_.Marker(k)) {
-      UpdateTwips(MarkerBounds(before.Marker(k)));
-      UpdateTwips(MarkerBounds(elements_.Marker(k)));
-    }
-    if (before.Line(k) != elements_.Line(k)) {
-      UpdateTwips(LineBounds(before.Line(k)));
-      UpdateTwips(LineBounds(elements_.Line(k)));
-    }
+    repaint(before.Marker(k), elements_.Marker(k), MarkerBounds);
+    repaint(before.Line(k), elements_.Line(k), LineBounds);
   }
-  if (before.RevLimit() != elements_.RevLimit()) {
-    UpdateTwips(RevLimitBounds(before.RevLimit()));
-    UpdateTwips(RevLimitBounds(elements_.RevLimit()));
-  }
-  if (before.Label() != elements_.Label()) {
-    UpdateTwips(LabelBounds(before.Label()));
-    UpdateTwips(LabelBounds(elements_.Label()));
-  }
+  repaint(before.RevLimit(), elements_.RevLimit(), RevLimitBounds);
+  repaint(before.Label(), elements_.Label(), LabelBounds);
 }
 
 // The grid under a moved element is repainted too, so the area is widened by a pixel for

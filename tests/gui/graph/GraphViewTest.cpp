@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -119,6 +120,36 @@ TEST_F(GraphViewTest, DraggingANodeMovesItOnEveryPlotAndReportsTheEdit) {
   EXPECT_GE(modified.count(), 1);
   EXPECT_EQ(revLimitDragged.count(), 0);
   EXPECT_FALSE(view.Elements().Label().visible);  // hidden when the button goes up
+}
+
+// Records the area of every repaint of a widget.
+class PaintRecorder : public QObject {
+ public:
+  explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
+TEST_F(GraphViewTest, ADragStepRepaintsOnlyAroundTheMovedNode) {
+  QCoreApplication::processEvents();
+  PaintRecorder recorder(view);
+  Send(QEvent::MouseButtonPress, At(ElementOf(3, 6)), Qt::LeftButton);
+  QCoreApplication::processEvents();
+  recorder.painted = QRegion();
+  Send(QEvent::MouseMove, At(3100, 2), Qt::LeftButton);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(Graph().RPM[6], 3100);
+
+  const QRect area = recorder.painted.boundingRect();
+  EXPECT_TRUE(area.contains(At(ElementOf(3, 6)).toPoint()));
+  // The node's column of markers and the lines to its neighbours, not the whole graph.
+  EXPECT_LT(area.width(), view.width() / 4);
+  EXPECT_FALSE(recorder.painted.contains(At(ElementOf(0, 0)).toPoint()));
 }
 
 TEST_F(GraphViewTest, DraggingTheRevLimitLineReportsTheNewValue) {
