@@ -27,6 +27,7 @@ struct CliCommand {
 
 // Groups of commands, one per file.
 std::span<const CliCommand> FileCommands();
+std::span<const CliCommand> DeviceCommands();
 
 // Parses the global options (--data-dir, --documents-dir, --help, --version), runs the command.
 // Needs a QCoreApplication.

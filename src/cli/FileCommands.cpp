@@ -1,8 +1,88 @@
+#include <ostream>
+#include <string>
+
 #include "cli/CliCommand.h"
+#include "cli/CliSupport.h"
+#include "core/common/AppError.h"
+#include "core/curvefile/CurveFile.h"
+#include "core/curvefile/CurveJson.h"
+#include "core/model/AppContext.h"
+#include "core/model/CylinderLayouts.h"
 
 namespace curvedesk::cli {
 
-// The curve file commands (check, dump, convert) come here.
-std::span<const CliCommand> FileCommands() { return {}; }
+namespace {
+
+int Check(CliContext& context) {
+  if (!HasArgs(context, 1, SIZE_MAX, "check FILE...")) return 1;
+  AppContext app;
+  if (!StartUp(context, app)) return 1;
+  bool allLoaded = true;
+  for (const std::string& path : context.args) {
+    try {
+      Open(app, path);
+      context.out << path << ": OK\n";
+    } catch (const AppError& error) {
+      context.out << path << ": " << ErrorLine(error) << "\n";
+      allLoaded = false;
+    }
+  }
+  return allLoaded ? 0 : 1;
+}
+
+int Dump(CliContext& context) {
+  if (!HasArgs(context, 1, 1, "dump FILE")) return 1;
+  AppContext app;
+  if (!StartUp(context, app)) return 1;
+  try {
+    Open(app, context.args[0]);
+  } catch (const AppError& error) {
+    ReportError(context, context.args[0], error);
+    return 1;
+  }
+  context.out << CurveToJson(app.curve);
+  return 0;
+}
+
+int Convert(CliContext& context) {
+  if (!HasArgs(context, 2, 2, "convert IN OUT")) return 1;
+  AppContext app;
+  if (!StartUp(context, app)) return 1;
+  const std::string& in = context.args[0];
+  const std::string& out = context.args[1];
+  try {
+    Open(app, in);
+  } catch (const AppError& error) {
+    ReportError(context, in, error);
+    return 1;
+  }
+  try {
+    RecordCylinderLayoutName(app.curve, app.CustName);
+    SaveCurveFile(app.curve, app.CustName, out);
+  } catch (const AppError& error) {
+    ReportError(context, out, error);
+    return 1;
+  }
+  return 0;
+}
+
+constexpr CliCommand kFileCommands[] = {
+    {"check", "FILE...",
+     "Loads each curve file as Open does and prints \"FILE: OK\" or \"FILE:\" with the error\n"
+     "number and message. Exit status 0 when every file loads, 1 otherwise.",
+     Check},
+    {"dump", "FILE",
+     "Prints the loaded curve as JSON: the curve's field names as keys, volts as numbers,\n"
+     "the graphs in use with their nodes in use (SS and TS only where the file has them).",
+     Dump},
+    {"convert", "IN OUT",
+     "Loads IN and saves it to OUT as the Save command does (curve file revision 3).\n"
+     "OUT is replaced only once it was written completely.",
+     Convert},
+};
+
+}  // namespace
+
+std::span<const CliCommand> FileCommands() { return kFileCommands; }
 
 }  // namespace curvedesk::cli

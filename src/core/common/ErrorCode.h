@@ -19,6 +19,7 @@ constexpr ErrorNumber AppErr(std::uint32_t offset) {
 enum ErrorCode : ErrorNumber {
   // Run-time errors.
   ErrOverflow = 6,
+  ErrTypeMismatch = 13,
   ErrOutOfMemory = 14,
   ErrBadFileName = 52,
   ErrBadFileMode = 54,

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "core/common/CurveLimits.h"
+
 namespace curvedesk {
 
 namespace {
@@ -131,7 +133,8 @@ std::string GetErrorMessage(ErrorNumber number, std::string_view description) {
       return "Coil On Crank Angle values must be a multiple of 10 degrees.";
     case ErrPrimarySparkMax:
       // The older program's text left the limit out; the user needs it to correct the value.
-      return "Primary Spark Crank Angle values must be less than 76 degrees.";
+      return "Primary Spark Crank Angle values must be less than " + std::to_string(kPrimarySparkRefused) +
+             " degrees.";
     case ErrNodesTooCloseAngle:
       return "Nodes cannot be placed closer together than 5 degrees.";
     case ErrRpmMax:

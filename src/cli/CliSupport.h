@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "cli/CliCommand.h"
+#include "core/common/AppError.h"
+#include "core/model/AppContext.h"
+
+namespace curvedesk::cli {
+
+// The error number and its message on one line: the message's line breaks and blank lines
+// become single blanks.
+std::string ErrorLine(const AppError& error);
+
+// "curvedesk-cli: SUBJECT: 0x80040206 An error occured ..." on the error stream.
+void ReportError(CliContext& context, const std::string& subject, const AppError& error);
+
+// True when the command got minimum..maximum arguments; prints the usage otherwise.
+bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, const char* usage);
+
+// The application records as start-up leaves them: a cleared curve, the ten descriptions and the
+// custom layout name. Reports a failure and returns false.
+bool StartUp(CliContext& context, AppContext& app);
+
+// As the Open command does: a cleared curve, then the file.
+void Open(AppContext& app, const std::string& path);
+
+}  // namespace curvedesk::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "core/model/CurveData.h"
+
+namespace curvedesk {
+
+// The curve as JSON for scripts and checks: the CurveData field names as keys, volts as numbers,
+// Graphs as the NumSensorStates graphs in use, RPM and Nodes cut to NumTransitions entries, and
+// each node's SS and TS only where a curve file carries them (NumSparks 2 and 3).
+std::string CurveToJson(const CurveData& curve);
+
+}  // namespace curvedesk

@@ -1,0 +1,105 @@
+#include "core/graph/GraphEditor.h"
+
+#include "core/graph/GraphScale.h"
+#include "core/graph/PlotAngle.h"
+
+namespace curvedesk {
+
+namespace {
+
+constexpr double kRevLimitGrabDistance = 20;
+
+bool IsMarker(int element) { return element >= 1 && element <= kElements; }
+
+}  // namespace
+
+int GraphEditor::HitTest(double x, double y) const {
+  for (int k = kElements; k >= 1; --k) {
+    const NodeMarker& marker = elements_.Marker(k);
+    if (marker.visible && marker.left <= x && x <= marker.left + kMarkerSize && marker.top <= y &&
+        y <= marker.top + kMarkerSize)
+      return k;
+  }
+  const RevLimitLine& line = elements_.RevLimit();
+  if (line.visible && line.x - kRevLimitGrabDistance <= x && x <= line.x + kRevLimitGrabDistance && line.top <= y &&
+      y <= line.bottom)
+    return kRevLimitElement;
+  return kNoElement;
+}
+
+void GraphEditor::GraphMouseDown(double x, double y) {
+  const int hit = HitTest(x, y);
+  if (IsMarker(hit)) {
+    dragTarget_ = hit;
+    if (hit != hoverTarget_) Hover(hit);
+    grabOffsetX_ = x - elements_.Marker(hit).left;
+    grabOffsetY_ = y - elements_.Marker(hit).top;
+    return;
+  }
+  dragTarget_ = hoverTarget_ = hit;
+  pointer_ = hit == kRevLimitElement ? PointerShape::SizeHorizontal : PointerShape::Arrow;
+}
+
+void GraphEditor::GraphMouseUp() {
+  dragTarget_ = kNoElement;
+  elements_.HideNodeInfo();
+}
+
+bool GraphEditor::GraphMouseMove(SensorStateGraph& graph, const DragRules& rules, double x, double y) {
+  if (dragTarget_ == kRevLimitElement) return DragRevLimit(graph, rules, x);
+  if (IsMarker(dragTarget_)) return DragNode(graph, rules, x, y);
+
+  const int hit = HitTest(x, y);
+  if (!IsMarker(hit)) {
+    hoverTarget_ = hit;
+    pointer_ = hit == kRevLimitElement ? PointerShape::SizeHorizontal : PointerShape::Arrow;
+    elements_.HideNodeInfo();
+  } else if (hit != hoverTarget_) {
+    Hover(hit);
+  }
+  return false;
+}
+
+std::optional<NodeRef> GraphEditor::BeginNodeDialog() {
+  if (!IsMarker(hoverTarget_)) return std::nullopt;
+  const NodeRef node{PlotOf(hoverTarget_), NodeOf(hoverTarget_)};
+  Reset();
+  return node;
+}
+
+void GraphEditor::Reset() {
+  dragTarget_ = hoverTarget_ = kNoElement;
+  pointer_ = PointerShape::Arrow;
+  elements_.HideNodeInfo();
+}
+
+void GraphEditor::Hover(int element) {
+  hoverTarget_ = element;
+  pointer_ = PointerShape::Cross;
+  elements_.ShowNodeInfo(element, measure_);
+}
+
+bool GraphEditor::DragRevLimit(SensorStateGraph& graph, const DragRules& rules, double x) {
+  const int value = ClampDraggedRevLimit(graph, rules.curveFallback, XToRpm(x));
+  if (value == graph.RevLimit) return false;
+  elements_.MoveRevLimit(value);
+  graph.RevLimit = static_cast<std::int16_t>(value);
+  return true;
+}
+
+bool GraphEditor::DragNode(SensorStateGraph& graph, const DragRules& rules, double x, double y) {
+  const int plot = PlotOf(dragTarget_);
+  const int node = NodeOf(dragTarget_);
+  const int storedRpm = graph.RPM[node];
+  const int storedAngle = PlotAngle(graph.Nodes[node], plot);
+  int rpm = XToRpm(x - grabOffsetX_ + kMarkerHalf);
+  int angle = YToAngle(y - grabOffsetY_ + kMarkerHalf);
+  if (rpm == storedRpm && angle == storedAngle) return false;
+  ClampDraggedNode(graph, plot, node, rpm, angle, rules);
+  if (rpm == storedRpm && angle == storedAngle) return false;
+  elements_.PlaceNode(graph, plot, node, rpm, angle);
+  elements_.ShowNodeInfo(dragTarget_, measure_);
+  return true;
+}
+
+}  // namespace curvedesk

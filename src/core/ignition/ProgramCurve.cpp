@@ -1,0 +1,61 @@
+#include "core/ignition/ProgramCurve.h"
+
+#include "core/common/ErrorMessages.h"
+#include "core/ignition/CurveRecords.h"
+#include "core/ignition/TimingTable.h"
+
+namespace curvedesk {
+
+namespace {
+
+class BoardWriter final : public CurveRecordWriter {
+ public:
+  explicit BoardWriter(Programmer& programmer) : programmer_(programmer) {}
+  void WriteRecord(std::uint16_t address, std::span<const std::uint8_t> bytes) override {
+    programmer_.WriteRecord(0, address, bytes);
+  }
+
+ private:
+  Programmer& programmer_;
+};
+
+}  // namespace
+
+void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programmer& programmer, LogSink& log,
+                  ProgressSink& progress, Prompter& prompter) {
+  progress.SetProgress(0);
+  try {
+    log.AddTextLine("Establishing communications with ignition board ...");
+    progress.SetProgress(5);
+    programmer.EstablishComms(Programmer::kWriteTransfer);
+    log.AddTextLine("... successful.");
+    progress.SetProgress(10);
+
+    const TimingTable table = TimingTable::Load(tablePath);
+    BoardWriter writer(programmer);
+    WriteCurveRecords(curve, table, writer, log, progress, 10);
+
+    log.AddTextLine("");
+    log.AddTextLine("Writing end-of-file marker ...");
+    programmer.EndTransfer();
+    log.AddTextLine("... successful.");
+    progress.SetProgress(95);
+    log.AddTextLine("");
+    log.AddTextLine("PROGRAMMING COMPLETED.");
+    progress.SetProgress(100);
+  } catch (const AppError& error) {
+    log.AddTextLine("");
+    log.AddTextLine("-------------------------- ERROR ---------------------------");
+    log.AddTextLine(GetErrorMessage(error.Number(), error.Description()));
+    throw;
+  }
+
+  prompter.Tell("", "Ignition programmed successfully", Prompter::Icon::None);
+  const std::string rule(60, '=');
+  log.AddTextLine("");
+  log.AddTextLine(rule);
+  log.AddTextLine("    Please press this window's Close button to continue.");
+  log.AddTextLine(rule);
+}
+
+}  // namespace curvedesk
