@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   using namespace curvedesk::bench;
   std::vector<Benchmark> benchmarks = LinkBenchmarks();
+  for (Benchmark& benchmark : ProgramBenchmarks()) benchmarks.push_back(std::move(benchmark));
 
   const std::set<std::string> chosen(argv + 1, argv + argc);
   bool allMet = true;

@@ -21,5 +21,6 @@ struct Benchmark {
 
 // Each group of benchmarks lives in a file of its own and is listed in BenchMain.cpp.
 std::vector<Benchmark> LinkBenchmarks();
+std::vector<Benchmark> ProgramBenchmarks();
 
 }  // namespace curvedesk::bench
