@@ -1,7 +1,9 @@
 // Benchmarks of curve programming: a four-state curve against the wire time of its characters.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "Benchmark.h"
 #include "core/common/Prompter.h"
@@ -48,24 +50,35 @@ CurveData FourStateCurve() {
   return curve;
 }
 
+// The machine is shared, so one run can be held up by others: the median of five runs is taken.
 BenchmarkResult FourStateCurveAgainstWireTime() {
-  board::BoardModel board({.identifyAnswer = "V2.10?", .faults = {}});
-  board::PtyBoard pty(board, kBaud);
-  pty.Start();
-  QtSerialLink link([&] { return pty.DevicePath(); });
-  Programmer programmer(link, "19200,n,8,1");
-  Unwatched unwatched;
+  constexpr int kRuns = 5;
   const std::string table = std::string(CURVEDESK_BENCH_DATA_DIR) + "/tables.ini";
+  std::vector<double> ratios;
+  std::size_t characters = 0;
+  double wire = 0;
+  for (int run = 0; run < kRuns; ++run) {
+    board::BoardModel board({.identifyAnswer = "V2.10?", .faults = {}});
+    board::PtyBoard pty(board, kBaud);
+    pty.Start();
+    QtSerialLink link([&] { return pty.DevicePath(); });
+    Programmer programmer(link, "19200,n,8,1");
+    Unwatched unwatched;
 
-  const auto start = Clock::now();
-  ProgramCurve(FourStateCurve(), table, programmer, unwatched, unwatched, unwatched);
-  const double wall = std::chrono::duration<double>(Clock::now() - start).count();
-  const std::size_t characters = pty.CharactersToBoard() + pty.CharactersToHost();
-  const double wire = static_cast<double>(characters) * 10 / kBaud;
-  char detail[160];
-  std::snprintf(detail, sizeof detail, "%zu characters both ways, wire time %.2f s, wall time %.2f s", characters, wire,
-                wall);
-  return {wall / wire, 1.10, detail};
+    const auto start = Clock::now();
+    ProgramCurve(FourStateCurve(), table, programmer, unwatched, unwatched, unwatched);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    characters = pty.CharactersToBoard() + pty.CharactersToHost();
+    wire = static_cast<double>(characters) * 10 / kBaud;
+    ratios.push_back(wall / wire);
+  }
+  std::sort(ratios.begin(), ratios.end());
+  const double median = ratios[kRuns / 2];
+  char detail[200];
+  std::snprintf(detail, sizeof detail,
+                "%zu characters both ways, wire time %.2f s, wall time %.2f s (median of %d runs; %.3f to %.3f)",
+                characters, wire, median * wire, kRuns, ratios.front(), ratios.back());
+  return {median, 1.10, detail};
 }
 
 }  // namespace
