@@ -14,5 +14,6 @@ int main(int argc, char* argv[]) {
   const QString folder = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(folder);
   curvedesk::shots::TakeGraphShots(folder);
+  curvedesk::shots::TakeMainWindowShots(folder);
   return 0;
 }

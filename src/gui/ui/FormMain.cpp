@@ -23,6 +23,7 @@
 
 #include "core/common/Version.h"
 #include "core/document/DocumentText.h"
+#include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/MakerLogo.h"
 #include "gui/ui/NumericField.h"
@@ -104,6 +105,8 @@ FormMain::FormMain(AppContext& context, Prompter& prompter, FileDialogs& fileDia
   documentOpen_ = false;
   ClearCurveControls();
   UpdateTitle();
+  // The coil selector locks itself when it loses the focus: it must not hold the focus by chance.
+  picGraph_->setFocus(Qt::OtherFocusReason);
 }
 
 FormMain::~FormMain() = default;
@@ -246,8 +249,7 @@ void FormMain::BuildCentralArea() {
   picLogo_ = new MakerLogo(this);
   picLogo_->hide();
 
-  setTabOrder(cboSensorSelect_, picGraph_);
-  setTabOrder(picGraph_, txtGraphInfo_);
+  setTabOrder(cboSensorSelect_, txtGraphInfo_);
   setTabOrder(txtGraphInfo_, txtRevLimit_);
   setTabOrder(txtRevLimit_, cboNumTransitions_);
   setTabOrder(cboNumTransitions_, cboNumSparks_);
@@ -281,15 +283,15 @@ QWidget* FormMain::BuildGraphPanel() {
   }
   layout->addLayout(header);
 
-  picGraph_ = new QWidget;
-  picGraph_->setObjectName(QStringLiteral("picGraph"));
-  picGraph_->setFocusPolicy(Qt::StrongFocus);
-  picGraph_->setMinimumSize(480, 380);
-  picGraph_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  picGraph_->setAutoFillBackground(true);
-  QPalette surface = picGraph_->palette();
-  surface.setColor(QPalette::Window, Qt::white);
-  picGraph_->setPalette(surface);
+  picGraph_ = new GraphView(context_, prompter_);
+  picGraph_->setFocusPolicy(Qt::ClickFocus);
+  // The coil limits follow what this window shows.
+  picGraph_->SetShownCoilSource([this] {
+    return GraphView::ShownCoil{txtSparkDist_->text().toStdString(), cboCoilSat_->currentText().toStdString()};
+  });
+  connect(picGraph_, &GraphView::modified, this, [this] { SetModified(true); });
+  connect(picGraph_, &GraphView::revLimitDragged, this,
+          [this](int value) { txtRevLimit_->ShowText(QString::number(value)); });
   layout->addWidget(picGraph_, 1);
 
   auto* legend = new QHBoxLayout;

@@ -22,6 +22,7 @@ namespace curvedesk {
 
 class CoilPicture;
 class FileDialogs;
+class GraphView;
 class MakerLogo;
 class NumericField;
 
@@ -147,7 +148,7 @@ class FormMain : public QMainWindow {
   QSet<QAction*> unavailable_;
 
   // Fields.
-  QWidget* picGraph_ = nullptr;
+  GraphView* picGraph_ = nullptr;
   QLineEdit* txtIgnitionNameModel_ = nullptr;
   QLineEdit* txtEngineType_ = nullptr;
   QLineEdit* txtNumCylinders_ = nullptr;

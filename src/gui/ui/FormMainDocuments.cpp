@@ -15,6 +15,7 @@
 #include "core/document/DocumentText.h"
 #include "core/document/FieldRules.h"
 #include "core/document/RecentFiles.h"
+#include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FileDialogs.h"
 #include "gui/ui/FormMain.h"
@@ -121,7 +122,10 @@ void FormMain::OpenRecentFile(int position) {
     if (!CommitPendingEdits() || !PromptSaveChanges()) return;
     StartEmptyDocument();
     const auto slot = RecentFileSlot(context_.settings, static_cast<std::size_t>(position));
-    if (!slot) return;
+    if (!slot) {
+      ClearCurveControls();
+      return;
+    }
     try {
       LoadFile(context_.settings.LastFiles[*slot]);
     } catch (...) {
@@ -268,6 +272,7 @@ void FormMain::ClearCurveControls() {
     list->setCurrentIndex(-1);
   }
   cboSensorSelect_->clear();
+  picGraph_->HideGraph();
 }
 
 void FormMain::HideCoilPictures() {

@@ -17,6 +17,7 @@
 #include "core/model/CoilLimits.h"
 #include "core/model/CurveRules.h"
 #include "core/model/DisplayTexts.h"
+#include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/NumericField.h"
@@ -48,7 +49,7 @@ bool FormMain::ValidateRevLimit() {
       }
     }
     SetRevLimit(CurrentGraph(), text.empty() ? kNotSet : std::stoi(text), context_.curve.CurveFallback);
-    DrawCurrentGraph();
+    picGraph_->ShowRevLimit();
     SetModified(true);
     accepted = true;
   });
@@ -240,7 +241,14 @@ void FormMain::RefreshGraphFields() {
   DrawCurrentGraph();
 }
 
-void FormMain::DrawCurrentGraph() { picGraph_->update(); }
+void FormMain::DrawCurrentGraph() {
+  try {
+    picGraph_->DrawGraph();
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+    Exit();
+  }
+}
 
 bool FormMain::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtGraphInfo_ && event->type() == QEvent::KeyPress) {

@@ -82,6 +82,16 @@ TEST_F(FormMainFieldsTest, SwitchStartMustStayBelowItsStop) {
   EXPECT_EQ(Shown().RpmSw1Start, 3000);
 }
 
+TEST_F(FormMainFieldsTest, FieldsTheIgnitionLacksAreDisabledAndEnterPassesThemBy) {
+  context.ignitionDescriptions[0].RpmSwitch2Allowed = false;
+  window->RefreshFromCurve();
+  EXPECT_FALSE(Find("txtRpmSw2Start")->isEnabled());
+  EXPECT_FALSE(Find("lblRpmSw2")->isEnabled());
+  EXPECT_TRUE(Find("txtRpmSw1Stop")->isEnabled());
+  Enter("txtRpmSw1Stop", "4000");
+  EXPECT_TRUE(Find("cboNumTransitions")->hasFocus());
+}
+
 TEST_F(FormMainFieldsTest, ALeftFieldWithRefusedTextGetsTheFocusBack) {
   auto* field = Find<NumericField>("txtRpmSw2Start");
   field->setFocus();
