@@ -86,10 +86,10 @@ int Program(CliContext& context) {
     return 1;
   }
   Board board(*options->Value("--port"));
-  StreamLog log(context.out);
   CliPrompter prompter(context.out, context.err);
   try {
     TerminalProgress progress(context.err, context.errIsTerminal);
+    StreamLog log(context.out, progress);
     const auto result =
         ProgramIgnition(app.folders, app.curve, app.defaultGraph, board.programmer, log, progress, prompter);
     return result == ProgramIgnitionResult::Programmed ? 0 : 1;

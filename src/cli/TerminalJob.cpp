@@ -21,18 +21,36 @@ std::string WithNewlines(const std::string& text) {
 }  // namespace
 
 TerminalProgress::~TerminalProgress() {
-  if (drawn_) err_ << "\n" << std::flush;
+  if (isTerminal_ && percent_ >= 0 && !hidden_) err_ << "\n" << std::flush;
 }
 
 void TerminalProgress::SetProgress(int percent) {
-  if (!isTerminal_) return;
-  const int filled = percent * kBarWidth / 100;
-  err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
-       << std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') << "] " << percent << "%" << std::flush;
-  drawn_ = true;
+  percent_ = percent;
+  if (!hidden_) Draw();
 }
 
-void StreamLog::AddTextLine(const std::string& line) { out_ << WithNewlines(line) << "\n" << std::flush; }
+void TerminalProgress::Hide() {
+  if (isTerminal_ && percent_ >= 0 && !hidden_) err_ << "\r" << std::string(kBarWidth + 8, ' ') << "\r" << std::flush;
+  hidden_ = true;
+}
+
+void TerminalProgress::Show() {
+  hidden_ = false;
+  Draw();
+}
+
+void TerminalProgress::Draw() {
+  if (!isTerminal_ || percent_ < 0) return;
+  const int filled = percent_ * kBarWidth / 100;
+  err_ << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+       << std::string(static_cast<std::size_t>(kBarWidth - filled), ' ') << "] " << percent_ << "%" << std::flush;
+}
+
+void StreamLog::AddTextLine(const std::string& line) {
+  progress_.Hide();
+  out_ << WithNewlines(line) << "\n" << std::flush;
+  progress_.Show();
+}
 
 Prompter::Answer CliPrompter::Ask(const std::string& title, const std::string& text, Icon, Buttons buttons) {
   if (buttons != Buttons::Ok) return Answer::Ok;

@@ -20,21 +20,29 @@ class TerminalProgress final : public ProgressSink {
   TerminalProgress& operator=(const TerminalProgress&) = delete;
 
   void SetProgress(int percent) override;
+  // Takes the bar off its line while other text is written to the terminal, and puts it back.
+  void Hide();
+  void Show();
 
  private:
+  void Draw();
+
   std::ostream& err_;
   bool isTerminal_;
-  bool drawn_ = false;
+  int percent_ = -1;  // nothing drawn yet
+  bool hidden_ = false;
 };
 
-// The programming log on the output stream, one line each.
+// The programming log on the output stream, one line each, written beside the progress bar
+// without breaking it up.
 class StreamLog final : public LogSink {
  public:
-  explicit StreamLog(std::ostream& out) : out_(out) {}
+  StreamLog(std::ostream& out, TerminalProgress& progress) : out_(out), progress_(progress) {}
   void AddTextLine(const std::string& line) override;
 
  private:
   std::ostream& out_;
+  TerminalProgress& progress_;
 };
 
 // The command line answers the program's questions: a device command was asked for explicitly,

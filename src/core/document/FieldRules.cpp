@@ -7,6 +7,11 @@ namespace curvedesk {
 
 bool RpmSwitchOrderHolds(int start, int stop) { return start == kNotSet || stop == kNotSet || start < stop; }
 
+std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist) {
+  if (shownSparkDist == "Distrib.") return {"3 Ohm Primary Coil"};
+  return {"KX-1", "RW-1", "KX-2", "3 Ohm Primary Coil", "ZNQ", "Hex Stack"};
+}
+
 bool IsCustomCylinderLayout(const std::string& name) {
   static constexpr std::array<std::string_view, 6> kLayouts = {
       "H-D (Dual Fire)",          "H-D (Single Fire)",        "2 Cyl. Cam 50\u00B0 (2 Coil)",

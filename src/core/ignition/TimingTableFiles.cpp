@@ -2,25 +2,20 @@
 
 #include <array>
 #include <filesystem>
-#include <utility>
 
 #include "core/common/AppError.h"
 #include "core/common/FileErrors.h"
 #include "core/common/FileRoutines.h"
 #include "core/common/IniFile.h"
+#include "core/model/CylinderLayouts.h"
 
 namespace curvedesk {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kVariants{{
-    {"H-D (Dual Fire)", "tableshdd.ini"},
-    {"H-D (Single Fire)", "tableshds.ini"},
-    {"2 Cyl. Cam 50\u00B0 (2 Coil)", "tables50.ini"},
-    {"2 Cyl. Cam 72\u00B0 (2 Coil)", "tables72.ini"},
-    {"2 Cyl. Cam 90\u00B0 (2 Coil)", "tables90.ini"},
-    {"2 Cyl. Cam 180\u00B0 (2 Coil)", "tables180.ini"},
-}};
+// The variant of each named custom layout, in the order of kCylinderLayoutNames.
+constexpr std::array<std::string_view, kCylinderLayoutNames.size()> kVariantFiles{
+    "tableshdd.ini", "tableshds.ini", "tables50.ini", "tables72.ini", "tables90.ini", "tables180.ini"};
 
 void CopyDataFile(const AppFolders& folders, const std::string& name, const std::string& destination) {
   const auto bytes = ReadFileBytes(DataFilePath(folders, name));
@@ -34,8 +29,8 @@ void CopyDataFile(const AppFolders& folders, const std::string& name, const std:
 }  // namespace
 
 std::optional<std::string> TimingTableVariantFile(std::string_view custType) {
-  for (const auto& [layout, file] : kVariants) {
-    if (custType == layout) return std::string(file);
+  for (std::size_t i = 0; i < kCylinderLayoutNames.size(); ++i) {
+    if (custType == kCylinderLayoutNames[i]) return std::string(kVariantFiles[i]);
   }
   return std::nullopt;
 }

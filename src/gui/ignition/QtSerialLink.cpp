@@ -59,9 +59,9 @@ void QtSerialLink::ThrowIfLost() const {
 
 void QtSerialLink::Open(const std::string& settings) {
   if (port_.isOpen()) return;
-  const LineSettings line = ParseComSettings(settings);
   const std::string name = portName_();
   if (name.empty()) RaiseError(ErrNoComPort);
+  const LineSettings line = ParseComSettings(settings);
 
   lostReason_.clear();
   port_.setPortName(QString::fromStdString(name));

@@ -8,6 +8,7 @@
 #include "core/ignition/CurveFixtures.h"
 #include "core/ignition/CurveRecords.h"
 #include "core/ignition/ProgramCurve.h"
+#include "core/ignition/ProgramIgnition.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "support/TempDir.h"
 
@@ -228,6 +229,72 @@ TEST(ProgramOnBoard, RejectedRecordLeavesTheRecordsBeforeIt) {
   EXPECT_EQ(fixture.board.RecordsStored(), 1);
   EXPECT_EQ(fixture.Plain(0x05FC + 9), 4);    // the common block arrived
   EXPECT_EQ(fixture.Plain(0x0608), 0xFF);     // the first slot did not
+}
+
+// Answers the confirmation with `answer` and keeps every message.
+class AnsweringPrompter final : public Prompter {
+ public:
+  explicit AnsweringPrompter(Answer answer) : answer_(answer) {}
+  std::vector<std::string> titles;
+  Answer Ask(const std::string& title, const std::string&, Icon, Buttons buttons) override {
+    titles.push_back(title);
+    return buttons == Buttons::OkCancel ? answer_ : Answer::Ok;
+  }
+
+ private:
+  Answer answer_;
+};
+
+TEST(ProgramIgnition, StopsBeforeTheBoardUnlessConfirmedAndComplete) {
+  testing::TempDir documents;
+  const AppFolders folders{CURVEDESK_SOURCE_DATA_DIR, documents.Path().string()};
+  InstallDefaultTimingTables(folders);
+  CurveData untouched = testing::TwoStateCurve();
+  untouched.Graphs[1] = MakeDefaultGraph();
+  CurveData unusedUntouched = OneStateCurve();  // graphs past NumSensorStates are not looked at
+  unusedUntouched.Graphs[1] = MakeDefaultGraph();
+
+  struct Case {
+    const char* what;
+    CurveData curve;
+    Prompter::Answer answer;
+    ProgramIgnitionResult result;
+    std::vector<std::string> titles;
+  };
+  const Case cases[] = {
+      {"cancel writes nothing", testing::TwoStateCurve(), Prompter::Answer::Cancel, ProgramIgnitionResult::Cancelled,
+       {"Program Ignition"}},
+      {"an untouched graph is refused", untouched, Prompter::Answer::Ok, ProgramIgnitionResult::GraphsIncomplete,
+       {"Error"}},
+      {"confirmed", unusedUntouched, Prompter::Answer::Ok, ProgramIgnitionResult::Programmed,
+       {"Program Ignition", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    testing::BoardFixture fixture;
+    Quiet quiet;
+    AnsweringPrompter prompter(c.answer);
+    EXPECT_EQ(ProgramIgnition(folders, c.curve, MakeDefaultGraph(), fixture.programmer, quiet, quiet, prompter),
+              c.result);
+    EXPECT_EQ(prompter.titles, c.titles);
+    EXPECT_EQ(fixture.board.RecordsStored(), c.result == ProgramIgnitionResult::Programmed ? 45 : 0);
+  }
+}
+
+TEST(ProgramIgnition, FailedVariantCopyStopsTheCommand) {
+  testing::TempDir data;
+  testing::TempDir documents;
+  const AppFolders folders{data.Path().string(), documents.Path().string()};  // no variant files
+  CurveData custom = OneStateCurve();
+  custom.NumCylinders = kCustomCylinders;
+  custom.CustType = "H-D (Dual Fire)";
+  testing::BoardFixture fixture;
+  Quiet quiet;
+  AnsweringPrompter prompter(Prompter::Answer::Ok);
+  EXPECT_THROW(ProgramIgnition(folders, custom, MakeDefaultGraph(), fixture.programmer, quiet, quiet, prompter),
+               AppError);
+  EXPECT_TRUE(prompter.titles.empty()) << "no question after a failed copy";
+  EXPECT_EQ(fixture.link.Opens(), 0);
 }
 
 }  // namespace
