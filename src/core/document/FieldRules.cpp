@@ -1,5 +1,7 @@
 #include "core/document/FieldRules.h"
 
+#include "core/model/CylinderLayouts.h"
+
 #include <array>
 #include <string_view>
 
@@ -13,11 +15,7 @@ std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist) {
 }
 
 bool IsCustomCylinderLayout(const std::string& name) {
-  static constexpr std::array<std::string_view, 6> kLayouts = {
-      "H-D (Dual Fire)",          "H-D (Single Fire)",        "2 Cyl. Cam 50\u00B0 (2 Coil)",
-      "2 Cyl. Cam 72\u00B0 (2 Coil)", "2 Cyl. Cam 90\u00B0 (2 Coil)", "2 Cyl. Cam 180\u00B0 (2 Coil)",
-  };
-  for (std::string_view layout : kLayouts)
+  for (std::string_view layout : kCylinderLayoutNames)
     if (layout == name) return true;
   return false;
 }
