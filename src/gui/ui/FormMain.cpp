@@ -158,12 +158,13 @@ void FormMain::BuildActions() {
   graphPaste_ = MakeAction(this, "actGraphPaste", tr("Paste Graph"));
   graphPaste_->setToolTip(tr("Paste the copied graph into this sensor state"));
 
-  unavailable_ = {mnuFileNew_,        mnuFilePrintGraph_,      mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
+  unavailable_ = {mnuFilePrintGraph_,      mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
                   mnuConfigSensors_,  mnuConfigCustEng_,       mnuConfigCurveFallback_, mnuConfigRotorPos_,
                   mnuConfigTachType_, mnuConfigSerialPort_,    mnuConfigUpgradeFirmware_, mnuHelpTopics_,
                   mnuHelpWhatsThis_,  mnuHelpAbout_};
   for (QAction* action : unavailable_) action->setEnabled(false);
 
+  connect(mnuFileNew_, &QAction::triggered, this, &FormMain::NewCurve);
   connect(mnuFileOpen_, &QAction::triggered, this, &FormMain::OpenCurve);
   connect(mnuFileClose_, &QAction::triggered, this, &FormMain::CloseCurve);
   connect(mnuFileSave_, &QAction::triggered, this, &FormMain::SaveCurve);

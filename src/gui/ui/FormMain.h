@@ -66,6 +66,7 @@ class FormMain : public QMainWindow {
   void StoreWindowPosition();
 
   // Commands.
+  void NewCurve();
   void OpenCurve();
   void OpenRecentFile(int position);
   void CloseCurve();

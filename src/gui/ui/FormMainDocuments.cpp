@@ -18,6 +18,7 @@
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FileDialogs.h"
+#include "gui/ui/FormWizard.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/NumericField.h"
 
@@ -94,6 +95,25 @@ void FormMain::StartEmptyDocument() {
   ClearCurve(context_.curve, context_.defaultGraph);
   clipboard_.copied = false;
   SetModified(false);
+}
+
+void FormMain::NewCurve() {
+  Guarded([this] {
+    cboCoilSat_->setCurrentIndex(-1);
+    HideCoilPictures();
+    if (!CommitPendingEdits() || !PromptSaveChanges()) return;
+    StartEmptyDocument();
+    ClearCurveControls();
+    FormWizard wizard(context_, prompter_, this);
+    if (wizard.Run() == FormWizard::kCancelled) return;
+    SetModified(true);
+    SetCommandEnabled(mnuFileSave_, false);
+    EnableCurveControls();
+    RefreshFromCurve();
+    // The new curve has no coil yet: the warning asks for one and the selector takes the choice.
+    frWarning_->show();
+    cboCoilSat_->setEnabled(true);
+  });
 }
 
 void FormMain::OpenCurve() {
