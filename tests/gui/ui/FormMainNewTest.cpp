@@ -1,0 +1,70 @@
+#include <QPushButton>
+#include <QTimer>
+
+#include "gui/ui/FormWizard.h"
+#include "gui/ui/MainWindowFixture.h"
+
+namespace curvedesk::testing {
+namespace {
+
+using FormMainNewTest = MainWindowFixture;
+
+// Once the wizard is up, clicks its Next button `nexts` times and then `last`. The New command lets
+// pending events run before it opens the wizard, so the watch repeats until the wizard shows.
+void AnswerWizard(int nexts, const char* last) {
+  auto* watch = new QTimer;
+  watch->setInterval(5);
+  QObject::connect(watch, &QTimer::timeout, [watch, nexts, last] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      auto* wizard = qobject_cast<FormWizard*>(top);
+      if (!wizard || !wizard->isVisible()) continue;
+      watch->stop();
+      watch->deleteLater();
+      for (int i = 0; i < nexts; ++i) wizard->findChild<QPushButton*>("cmdNav3")->click();
+      wizard->findChild<QPushButton*>(last)->click();
+      return;
+    }
+  });
+  watch->start();
+}
+
+TEST_F(FormMainNewTest, FinishedWizardOpensTheNewCurve) {
+  Open(WriteCurve("old.crv"));
+  AnswerWizard(8, "cmdNav3");
+  Find<QToolButton>("CmdNew")->click();
+  EXPECT_TRUE(window->DocumentOpen());
+  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(context.curve.FileName.empty());
+  EXPECT_TRUE(Title().endsWith(" - [New]*"));
+  EXPECT_FALSE(Action("mnuFileSave")->isEnabled());
+  EXPECT_TRUE(Action("mnuFileSaveAs")->isEnabled());
+  EXPECT_EQ(Find<QLineEdit>("txtIgnitionNameModel")->text(), "Korvane Tarvo GT-1");
+  EXPECT_TRUE(Find<QWidget>("frWarning")->isVisible());
+  EXPECT_TRUE(Find<QComboBox>("cboCoilSat")->isEnabled());
+  EXPECT_EQ(Find<QComboBox>("cboCoilSat")->currentIndex(), -1);
+}
+
+TEST_F(FormMainNewTest, CancelledWizardLeavesNoCurve) {
+  Open(WriteCurve("old.crv"));
+  AnswerWizard(3, "cmdNav1");
+  Action("mnuFileNew")->trigger();
+  EXPECT_FALSE(window->DocumentOpen());
+  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_TRUE(Title().endsWith(" - [New]"));
+  EXPECT_FALSE(Action("mnuFileSaveAs")->isEnabled());
+  EXPECT_TRUE(Find<QLineEdit>("txtIgnitionNameModel")->text().isEmpty());
+}
+
+TEST_F(FormMainNewTest, CancelledSavePromptKeepsTheCurve) {
+  Open(WriteCurve("old.crv"));
+  window->SetModified(true);
+  prompter.answers = {Prompter::Answer::Cancel};
+  Action("mnuFileNew")->trigger();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(window->DocumentOpen());
+  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_FALSE(context.curve.FileName.empty());
+}
+
+}  // namespace
+}  // namespace curvedesk::testing
