@@ -28,12 +28,12 @@ class FormMainDocumentsTest : public MainWindowFixture {
 
 TEST_F(FormMainDocumentsTest, WithoutACurveOnlyTheCommandsThatNeedNoneAreOffered) {
   EXPECT_EQ(Title(), "CurveDesk - [New]");
-  for (const char* name : {"mnuFileOpen", "mnuFileExit", "mnuHelpWeb"}) EXPECT_TRUE(Enabled(name)) << name;
+  for (const char* name : {"mnuFileNew", "mnuFileOpen", "mnuFileExit", "mnuHelpWeb"})
+    EXPECT_TRUE(Enabled(name)) << name;
   for (const char* name : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "actGraphCopy", "actGraphPaste"})
     EXPECT_FALSE(Enabled(name)) << name;
   // Their windows are not part of the program yet.
-  for (const char* name : {"mnuFileNew", "mnuFilePrintGraph", "mnuFileProgramIgnition", "mnuConfigSensors",
-                           "mnuHelpAbout"})
+  for (const char* name : {"mnuFilePrintGraph", "mnuFileProgramIgnition", "mnuConfigSensors", "mnuHelpAbout"})
     EXPECT_FALSE(Enabled(name)) << name;
   EXPECT_FALSE(Find<QLineEdit>("txtRevLimit")->isEnabled());
   EXPECT_FALSE(Find<QComboBox>("cboNumSparks")->isEnabled());
