@@ -28,7 +28,7 @@ void PrintHelp(std::ostream& out, const std::vector<CliCommand>& commands) {
          "  --version            the program version\n\n"
          "Commands:\n";
   for (const CliCommand& command : commands) {
-    out << "  " << command.name << ' ' << command.synopsis << "\n";
+    out << "  " << command.name << (*command.synopsis ? " " : "") << command.synopsis << "\n";
     std::string description = command.description;
     std::size_t start = 0;
     while (start < description.size()) {
