@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/model/CurveData.h"
 
@@ -9,6 +10,9 @@ namespace curvedesk {
 // True when a switch value may stand beside its partner of the same switch: start below stop, or
 // either one not set (-1).
 bool RpmSwitchOrderHolds(int start, int stop);
+
+// The coils the coil selector offers for the spark distribution shown ("Coil" or "Distrib.").
+std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist);
 
 // The six named custom cylinder layouts.
 bool IsCustomCylinderLayout(const std::string& name);

@@ -2,41 +2,36 @@
 
 #include <algorithm>
 
-#include "core/graph/PlotAngle.h"
+#include "core/common/CurveLimits.h"
+#include "core/model/CoilLimits.h"
 
 namespace curvedesk {
 
 namespace {
 
-constexpr int kRpmGrid = 50;
-constexpr int kCoilOnGrid = 10;
-constexpr int kMaxRpm = 12500;
-constexpr int kMaxAngle = 240;
-constexpr int kPlotGap = 5;
-constexpr int kHighestPrimarySpark = 75;
+constexpr int kPlotCoilOn = 0;
+constexpr int kPlotPrimarySpark = 1;
+constexpr int kHighestPrimarySpark = kPrimarySparkRefused - 1;
 
 // Pointer positions read back as values of 0 and up, so truncation rounds down.
 int FloorToMultiple(int value, int step) { return value / step * step; }
 
 }  // namespace
 
-void ClampDraggedNode(const SensorStateGraph& graph, int plot, int node, int& rpm, int& angle, const DragRules& rules) {
-  const int gap = rules.curveFallback + kRpmGrid;
-  const int lastNode = LastNodeInUse(graph);
-  const int lastPlot = LastPlotInUse(graph);
+void ClampDraggedNode(const SensorStateGraph& graph, int plot, int node, int& rpm, int& angle,
+                      const CurveRuleContext& rules) {
+  const int lastNode = graph.NumTransitions - 1;
+  const int lastPlot = graph.NumSparks;
   const GraphNode& angles = graph.Nodes[node];
   const int storedAngle = PlotAngle(angles, plot);
 
-  rpm = FloorToMultiple(rpm, kRpmGrid);
+  rpm = FloorToMultiple(rpm, kRpmStep);
   int lowRpm = 0;
   int highRpm = 0;
   if (node > 0) {
+    const int gap = NodeGap(rules.CurveFallback);
     lowRpm = graph.RPM[node - 1] + gap;
-    if (node < lastNode) {
-      highRpm = graph.RPM[node + 1] - gap;
-    } else {
-      highRpm = graph.RevLimit == kNotSet ? kMaxRpm : graph.RevLimit;
-    }
+    highRpm = node < lastNode ? graph.RPM[node + 1] - gap : RpmCeiling(graph);
   }
   if (rpm < lowRpm) {
     rpm = lowRpm;
@@ -44,10 +39,11 @@ void ClampDraggedNode(const SensorStateGraph& graph, int plot, int node, int& rp
     rpm = highRpm;
   }
 
-  int upper = plot == kPlotCoilOn ? kMaxAngle : PlotAngle(angles, plot - 1) - kPlotGap;
-  int lower = plot == lastPlot ? 0 : PlotAngle(angles, plot + 1) + kPlotGap;
+  int upper = plot == kPlotCoilOn ? kMaxAngle : PlotAngle(angles, plot - 1) - kMinPlotGap;
+  int lower = plot == lastPlot ? 0 : PlotAngle(angles, plot + 1) + kMinPlotGap;
 
-  const int limit = rules.coilOnLimit(rpm);
+  // The saturation limit holds only moves that widen the coil-on span.
+  const int limit = CoilOnLimit(rules.CoilLimits, rpm, rules.SparkDist, rules.NumCylinders);
   if (plot == lastPlot && plot != kPlotCoilOn && angle < storedAngle) lower = std::max(lower, angles.CO - limit);
   if (plot == kPlotCoilOn && angle > storedAngle) upper = std::min(upper, PlotAngle(angles, lastPlot) + limit);
 
@@ -60,8 +56,8 @@ void ClampDraggedNode(const SensorStateGraph& graph, int plot, int node, int& rp
   }
 
   if (plot == kPlotCoilOn) {
-    angle = FloorToMultiple(angle, kCoilOnGrid);
-    if (lower >= angle) angle += kCoilOnGrid;
+    angle = FloorToMultiple(angle, kCoilOnStep);
+    if (lower >= angle) angle += kCoilOnStep;
   }
 
   if (plot == lastPlot && plot != kPlotCoilOn && angle > PlotAngle(angles, plot - 1)) {
@@ -72,8 +68,8 @@ void ClampDraggedNode(const SensorStateGraph& graph, int plot, int node, int& rp
 
 int ClampDraggedRevLimit(const SensorStateGraph& graph, int curveFallback, int rpm) {
   const int lowest =
-      std::max(curveFallback + kRpmGrid * graph.NumTransitions, static_cast<int>(graph.RPM[LastNodeInUse(graph)]));
-  return std::min(std::max(FloorToMultiple(rpm, kRpmGrid), lowest), kMaxRpm);
+      std::max(curveFallback + kRpmStep * graph.NumTransitions, static_cast<int>(graph.RPM[graph.NumTransitions - 1]));
+  return std::min(std::max(FloorToMultiple(rpm, kRpmStep), lowest), kMaxRpm);
 }
 
 }  // namespace curvedesk

@@ -1,7 +1,7 @@
 #include "core/graph/GraphEditor.h"
 
 #include "core/graph/GraphScale.h"
-#include "core/graph/PlotAngle.h"
+#include "core/model/CurveRules.h"
 
 namespace curvedesk {
 
@@ -45,7 +45,7 @@ void GraphEditor::GraphMouseUp() {
   elements_.HideNodeInfo();
 }
 
-bool GraphEditor::GraphMouseMove(SensorStateGraph& graph, const DragRules& rules, double x, double y) {
+bool GraphEditor::GraphMouseMove(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y) {
   if (dragTarget_ == kRevLimitElement) return DragRevLimit(graph, rules, x);
   if (IsMarker(dragTarget_)) return DragNode(graph, rules, x, y);
 
@@ -79,15 +79,15 @@ void GraphEditor::Hover(int element) {
   elements_.ShowNodeInfo(element, measure_);
 }
 
-bool GraphEditor::DragRevLimit(SensorStateGraph& graph, const DragRules& rules, double x) {
-  const int value = ClampDraggedRevLimit(graph, rules.curveFallback, XToRpm(x));
+bool GraphEditor::DragRevLimit(SensorStateGraph& graph, const CurveRuleContext& rules, double x) {
+  const int value = ClampDraggedRevLimit(graph, rules.CurveFallback, XToRpm(x));
   if (value == graph.RevLimit) return false;
   elements_.MoveRevLimit(value);
   graph.RevLimit = static_cast<std::int16_t>(value);
   return true;
 }
 
-bool GraphEditor::DragNode(SensorStateGraph& graph, const DragRules& rules, double x, double y) {
+bool GraphEditor::DragNode(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y) {
   const int plot = PlotOf(dragTarget_);
   const int node = NodeOf(dragTarget_);
   const int storedRpm = graph.RPM[node];

@@ -32,7 +32,7 @@ class GraphEditor {
   void GraphMouseDown(double x, double y);
   void GraphMouseUp();
   // True when the drag changed the graph (a node or the rev limit moved).
-  bool GraphMouseMove(SensorStateGraph& graph, const DragRules& rules, double x, double y);
+  bool GraphMouseMove(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y);
   // The hovered node for a double-click; ends any drag and hides the label.
   std::optional<NodeRef> BeginNodeDialog();
   // Back to idle, for a graph drawn anew or hidden.
@@ -44,8 +44,8 @@ class GraphEditor {
 
  private:
   void Hover(int element);
-  bool DragRevLimit(SensorStateGraph& graph, const DragRules& rules, double x);
-  bool DragNode(SensorStateGraph& graph, const DragRules& rules, double x, double y);
+  bool DragRevLimit(SensorStateGraph& graph, const CurveRuleContext& rules, double x);
+  bool DragNode(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y);
 
   GraphElements& elements_;
   const TextMeasure& measure_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/graph/GraphScale.h"
-#include "core/graph/PlotAngle.h"
+#include "core/model/CurveRules.h"
 
 namespace curvedesk {
 

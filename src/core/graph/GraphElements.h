@@ -11,6 +11,7 @@ namespace curvedesk {
 // The drawn elements of the graph surface, in twips: forty node markers and forty lines (element
 // k = plot * 10 + node + 1), the rev-limit line and the node information label. Visibility alone
 // tells which elements are in use. Every position comes from the graph record through PlaceNode.
+inline constexpr int kPlots = 4;  // coil on, primary, second and third spark
 inline constexpr int kElements = 40;
 inline constexpr int kRevLimitElement = 1000;  // the editing code's number for the rev-limit line
 inline constexpr int kNoElement = -1;

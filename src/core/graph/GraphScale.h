@@ -12,8 +12,8 @@ inline constexpr std::array<int, kScalePoints> kRpmScale = {0,    500,  1000, 15
                                                             5000, 6000, 7000, 8000, 9000, 10000, 11000, 12000, 12500};
 inline constexpr std::array<int, kScalePoints> kAngleScale = {0,  5,  10, 15, 20,  25,  30,  35,  40,
                                                               45, 50, 55, 60, 100, 140, 180, 200, 240};
-inline constexpr int kMaxScaleRpm = 12500;
-inline constexpr int kMaxScaleAngle = 240;
+inline constexpr int kMaxScaleRpm = kRpmScale.back();
+inline constexpr int kMaxScaleAngle = kAngleScale.back();
 
 // Where the plot area sits in a frame of twips (1/1440 inch): its top-left corner and the size of
 // one full column and one row. The screen and the printed page use the same scales at two sizes.

@@ -51,6 +51,12 @@ TEST(DocumentTextTest, SwitchStartMustStayBelowStopWhenBothAreSet) {
   EXPECT_TRUE(RpmSwitchOrderHolds(2000, -1));
 }
 
+TEST(DocumentTextTest, ADistributorOffersOnlyTheThreeOhmCoil) {
+  EXPECT_EQ(CoilTypesOffered("Distrib."), (std::vector<std::string>{"3 Ohm Primary Coil"}));
+  EXPECT_EQ(CoilTypesOffered("Coil"), (std::vector<std::string>{"KX-1", "RW-1", "KX-2", "3 Ohm Primary Coil", "ZNQ",
+                                                                "Hex Stack"}));
+}
+
 TEST(DocumentTextTest, CustomLayoutNamesMatchExactly) {
   EXPECT_TRUE(IsCustomCylinderLayout("H-D (Dual Fire)"));
   EXPECT_TRUE(IsCustomCylinderLayout("2 Cyl. Cam 50\u00B0 (2 Coil)"));

@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "core/graph/DragRules.h"
-#include "core/graph/PlotAngle.h"
 
 namespace curvedesk {
 namespace {
 
-DragRules FixedLimit(int limit, int fallback = 200) {
-  return DragRules{fallback, [limit](int) { return limit; }};
+// Coil per spark (a firing span of 360 degrees) with one percentage in every RPM range: 100 % allows
+// 350 degrees (the span - 10), 25 % allows 90 and 17 % allows 61.
+CoilLimitTable Percent(int percent) {
+  CoilLimitTable table;
+  for (CoilLimitRow& row : table.Rows) row.Percent = percent;
+  return table;
+}
+
+CurveRuleContext Rules(const CoilLimitTable& table) {
+  return CurveRuleContext{200, kSparkDistCoil, 4, table};
 }
 
 struct NodeDrag {
@@ -43,11 +50,12 @@ TEST(ClampDraggedNode, KeepsNodesOnTheGridInOrderAndSpaced) {
       {"coil on stops at 240", 0, 4, 2000, 240, 2000, 240},
       {"the last spark stops at 0", 3, 4, 2000, 0, 2000, 0},
   };
+  const CoilLimitTable wide = Percent(100);
   for (const NodeDrag& c : cases) {
     const SensorStateGraph graph = Fixture();
     int rpm = c.wantedRpm;
     int angle = c.wantedAngle;
-    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, FixedLimit(350));
+    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, Rules(wide));
     EXPECT_EQ(rpm, c.rpm) << c.what;
     EXPECT_EQ(angle, c.angle) << c.what;
   }
@@ -58,7 +66,7 @@ TEST(ClampDraggedNode, TheLastNodeStopsAtTheRevLimit) {
   graph.RevLimit = 9000;
   int rpm = 9600;
   int angle = 10;
-  ClampDraggedNode(graph, 1, 9, rpm, angle, FixedLimit(350));
+  ClampDraggedNode(graph, 1, 9, rpm, angle, Rules(Percent(100)));
   EXPECT_EQ(rpm, 9000);
 }
 
@@ -68,7 +76,7 @@ TEST(ClampDraggedNode, WithPrimarySparkAt15TheLowestCoilOnIs30) {
   for (int wanted : {0, 20, 25, 29, 30, 31, 39}) {
     int rpm = 2000;
     int angle = wanted;
-    ClampDraggedNode(graph, 0, 4, rpm, angle, FixedLimit(350));
+    ClampDraggedNode(graph, 0, 4, rpm, angle, Rules(Percent(100)));
     EXPECT_EQ(angle, 30) << wanted;
   }
 }
@@ -85,7 +93,7 @@ TEST(ClampDraggedNode, CoilSaturationLimitsTheSpanFromCoilOnToTheLastSpark) {
     const SensorStateGraph graph = Fixture();
     int rpm = c.wantedRpm;
     int angle = c.wantedAngle;
-    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, FixedLimit(90));
+    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, Rules(Percent(25)));
     EXPECT_EQ(rpm, c.rpm) << c.what;
     EXPECT_EQ(angle, c.angle) << c.what;
   }
@@ -93,21 +101,22 @@ TEST(ClampDraggedNode, CoilSaturationLimitsTheSpanFromCoilOnToTheLastSpark) {
 
 TEST(ClampDraggedNode, TheLimitIsTakenAtTheNewRpm) {
   const SensorStateGraph graph = Fixture();
-  const DragRules rules{200, [](int rpm) { return rpm >= 2200 ? 75 : 350; }};
+  CoilLimitTable table = Percent(100);
+  table.Rows[2].Percent = 20;  // 2,050 to 3,000 RPM: 72 degrees
   int rpm = 2200;
   int angle = 0;
-  ClampDraggedNode(graph, 3, 4, rpm, angle, rules);
+  ClampDraggedNode(graph, 3, 4, rpm, angle, Rules(table));
   EXPECT_EQ(rpm, 2200);
-  EXPECT_EQ(angle, 25);  // coil on 100 - 75; at the stored 2,000 RPM it could have gone down to 0
+  EXPECT_EQ(angle, 28);  // coil on 100 - 72; at the stored 2,000 RPM it could have gone down to 0
 }
 
 TEST(ClampDraggedNode, AMoveTheLimitCannotPlaceIsDropped) {
-  // Coil on 100, second spark 30: a limit of 60 wants the third spark at 40 or higher, above the
+  // Coil on 100, second spark 30: a limit of 61 wants the third spark at 39 or higher, above the
   // second spark, so the node keeps its RPM and angle.
   const SensorStateGraph graph = Fixture();
   int rpm = 2100;
   int angle = 10;
-  ClampDraggedNode(graph, 3, 4, rpm, angle, FixedLimit(60));
+  ClampDraggedNode(graph, 3, 4, rpm, angle, Rules(Percent(17)));
   EXPECT_EQ(rpm, 2000);
   EXPECT_EQ(angle, 20);
 }
@@ -117,12 +126,14 @@ TEST(ClampDraggedNode, WithOneSparkThePrimaryIsTheLastPlot) {
   graph.NumSparks = 1;
   const NodeDrag cases[] = {
       {"the primary may go down to 0", 1, 4, 2000, 0, 2000, 0},
-      {"and is held by the coil limit", 1, 6, 3000, 0, 3000, 10},
+      {"and is held by the coil limit", 1, 6, 3000, 0, 3000, 9},
   };
+  CoilLimitTable table = Percent(100);
+  table.Rows[2].Percent = 3;  // 2,050 to 3,000 RPM: 11 degrees below coil on at 20
   for (const NodeDrag& c : cases) {
     int rpm = c.wantedRpm;
     int angle = c.wantedAngle;
-    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, FixedLimit(c.node == 6 ? 10 : 350));
+    ClampDraggedNode(graph, c.plot, c.node, rpm, angle, Rules(table));
     EXPECT_EQ(rpm, c.rpm) << c.what;
     EXPECT_EQ(angle, c.angle) << c.what;
   }

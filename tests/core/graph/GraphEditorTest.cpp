@@ -21,7 +21,12 @@ class GraphEditorTest : public ::testing::Test {
   bool Move(double x, double y) { return editor.GraphMouseMove(graph, rules, x, y); }
 
   SensorStateGraph graph = MakeDefaultGraph();
-  DragRules rules{200, [](int) { return 350; }};
+  CoilLimitTable limits = [] {
+    CoilLimitTable table;
+    for (CoilLimitRow& row : table.Rows) row.Percent = 100;
+    return table;
+  }();
+  CurveRuleContext rules{200, kSparkDistCoil, 4, limits};
   testing::FixedTextMeasure measure;
   GraphElements elements;
   GraphEditor editor{elements, measure};

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/common/AppError.h"
 #include "core/graph/NodeDialogFields.h"
+#include "support/ErrorOf.h"
 
 namespace curvedesk {
 namespace {
@@ -20,14 +20,8 @@ TEST(NodeDialogFieldValue, ReadsWholeNumbersAndRefusesTheRest) {
       {" 12", ErrTypeMismatch},
       {"99999999999", ErrOverflow},
   };
-  for (const auto& c : refused) {
-    try {
-      NodeDialogFieldValue(c.text);
-      ADD_FAILURE() << "accepted '" << c.text << "'";
-    } catch (const AppError& error) {
-      EXPECT_EQ(error.Number(), c.number) << c.text;
-    }
-  }
+  for (const auto& c : refused)
+    EXPECT_EQ(testing::ErrorOf([&] { NodeDialogFieldValue(c.text); }), c.number) << "'" << c.text << "'";
 }
 
 }  // namespace

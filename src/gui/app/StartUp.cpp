@@ -1,0 +1,88 @@
+#include "gui/app/StartUp.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+
+#include "core/app/Settings.h"
+#include "core/ignition/TimingTableFiles.h"
+#include "core/model/IgnitionDescriptionReader.h"
+#include "gui/ui/FormMain.h"
+#include "gui/ui/MakerLogo.h"
+
+namespace curvedesk {
+
+namespace {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int side : {16, 32, 64, 256}) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintMakerLogo(painter, QRectF(0, 0, side, side));
+    painter.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
+
+}  // namespace
+
+StartUp::StartUp(AppContext& context, RegistryStore& store, Prompter& prompter, FileDialogs& fileDialogs)
+    : context_(context), store_(store), prompter_(prompter), fileDialogs_(fileDialogs) {}
+
+StartUp::~StartUp() = default;
+
+bool StartUp::Run(const std::string& startupFile) {
+  context_.StartupFile = startupFile;
+  try {
+    LoadSettings(store_, context_.folders, context_.settings);
+    window_ = std::make_unique<FormMain>(context_, prompter_, fileDialogs_);
+    window_->setWindowIcon(ProgramIcon());
+    window_->SetUnloadHandler([this] { ShutDown(); });
+    ClearCurve(context_.curve, context_.defaultGraph);
+    InstallTimingTables();
+    context_.CustName = ReadCustomerName(context_.folders);
+    ReadIgnitionDescriptions(context_.ignitionDescriptions, context_.folders);
+  } catch (const AppError& error) {
+    prompter_.Tell("Error", error.Description().empty() ? error.what() : error.Description(), Prompter::Icon::Warning);
+    window_.reset();
+    return false;
+  }
+
+  if (!context_.StartupFile.empty()) {
+    try {
+      window_->LoadFile(context_.StartupFile);
+    } catch (const AppError& error) {
+      // The program stays up with a new curve.
+      ShowError(prompter_, error);
+      window_->ClearCurveControls();
+    }
+  }
+  window_->show();
+  return true;
+}
+
+void StartUp::InstallTimingTables() {
+  // Without the timing table only programming is lost: say so and let the editor start.
+  try {
+    InstallDefaultTimingTables(context_.folders);
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+  }
+}
+
+void StartUp::ShutDown() {
+  try {
+    SaveSettings(store_, context_.settings);
+  } catch (const AppError& error) {
+    prompter_.Tell("Error", error.Description(), Prompter::Icon::Warning);
+  }
+  // The most recently opened first; the main window is being unloaded by its caller.
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  for (auto window = windows.crbegin(); window != windows.crend(); ++window)
+    if (*window != window_.get() && (*window)->isVisible()) (*window)->close();
+}
+
+}  // namespace curvedesk

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/common/Prompter.h"
+#include "core/common/Registry.h"
+#include "core/model/AppContext.h"
+
+namespace curvedesk {
+
+class FileDialogs;
+class FormMain;
+
+// The program's start and end around the main window: settings, the curve model, the ignition
+// descriptions and the start-up file on the way in; settings and the other windows on the way out.
+class StartUp {
+ public:
+  StartUp(AppContext& context, RegistryStore& store, Prompter& prompter, FileDialogs& fileDialogs);
+  ~StartUp();
+
+  // Everything after the command line, up to showing the main window. A failure shows its
+  // description under the title "Error", unloads the main window and answers false.
+  bool Run(const std::string& startupFile);
+
+  FormMain* MainWindow() const { return window_.get(); }
+
+ private:
+  // First start: the shipped timing table goes where programming and the custom layout name
+  // expect it.
+  void InstallTimingTables();
+  // Runs when the main window unloads: saves the settings and closes the other windows.
+  void ShutDown();
+
+  AppContext& context_;
+  RegistryStore& store_;
+  Prompter& prompter_;
+  FileDialogs& fileDialogs_;
+  std::unique_ptr<FormMain> window_;
+};
+
+}  // namespace curvedesk

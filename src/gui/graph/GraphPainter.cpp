@@ -1,0 +1,135 @@
+#include "gui/graph/GraphPainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/graph/GraphColours.h"
+
+namespace curvedesk {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20;
+constexpr double kPlotLineWidth = 7 * kTwipsPerPixel;
+constexpr double kRevLimitWidth = 2 * kTwipsPerPixel;
+constexpr double kMarkerOutlineWidth = 1 * kTwipsPerPixel;
+constexpr double kLabelPadding = 50;  // half of the 100 twips the label is wider than its text
+
+QColor ToQColor(const Rgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+// Line widths are twips; on a small surface they never get thinner than one device pixel.
+QPen GraphPen(const QPainter& painter, const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine) {
+  const double twipsPerDevicePixel = 1.0 / std::max(painter.deviceTransform().m11(), 1e-9);
+  QPen pen(colour, std::max(width, twipsPerDevicePixel), style, Qt::FlatCap);
+  return pen;
+}
+
+QRectF Grown(const QRectF& rect, double margin) { return rect.adjusted(-margin, -margin, margin, margin); }
+
+}  // namespace
+
+QFont GraphFont(const TextStyle& style) {
+  QFont font;
+  font.setPixelSize(static_cast<int>(style.pointSize * kTwipsPerPoint));
+  font.setBold(style.bold);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+double QtTextMeasure::Width(const std::string& text, const TextStyle& style) const {
+  return QFontMetricsF(GraphFont(style)).horizontalAdvance(QString::fromStdString(text));
+}
+
+double QtTextMeasure::Height(const TextStyle& style) const { return QFontMetricsF(GraphFont(style)).height(); }
+
+QTransform SurfaceTransform(const QRectF& target) {
+  const double scale = std::min(target.width() / kGraphSurface.width(), target.height() / kGraphSurface.height());
+  const QPointF offset(target.left() + (target.width() - kGraphSurface.width() * scale) / 2,
+                       target.top() + (target.height() - kGraphSurface.height() * scale) / 2);
+  QTransform transform;
+  transform.translate(offset.x(), offset.y());
+  transform.scale(scale, scale);
+  transform.translate(-kGraphSurface.left(), -kGraphSurface.top());
+  return transform;
+}
+
+void PaintGrid(QPainter& painter, const GridDrawing& grid) {
+  for (const GridLine& line : grid.lines) {
+    painter.setPen(GraphPen(painter, ToQColor(line.colour), line.width, line.dotted ? Qt::DotLine : Qt::SolidLine));
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+  }
+  painter.setPen(Qt::black);
+  for (const GridText& text : grid.texts) {
+    painter.setFont(GraphFont(text.style));
+    const QFontMetricsF metrics(painter.font());
+    painter.drawText(QPointF(text.left, text.top + metrics.ascent()), QString::fromStdString(text.text));
+  }
+}
+
+void PaintElements(QPainter& painter, const GraphElements& elements) {
+  for (int k = 1; k <= kElements; ++k) {
+    const PlotLine& line = elements.Line(k);
+    if (!line.visible) continue;
+    painter.setPen(GraphPen(painter, ToQColor(kPlotColours[PlotOf(k)]), kPlotLineWidth));
+    painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
+  }
+  for (int k = 1; k <= kElements; ++k) {
+    const NodeMarker& marker = elements.Marker(k);
+    if (!marker.visible) continue;
+    painter.setPen(GraphPen(painter, QColor(40, 40, 40), kMarkerOutlineWidth));
+    painter.setBrush(ToQColor(kPlotColours[PlotOf(k)]));
+    painter.drawEllipse(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize));
+  }
+  painter.setBrush(Qt::NoBrush);
+
+  const RevLimitLine& revLimit = elements.RevLimit();
+  if (revLimit.visible) {
+    painter.setPen(GraphPen(painter, ToQColor(kRevLimitColour), kRevLimitWidth, Qt::DashLine));
+    painter.drawLine(QPointF(revLimit.x, revLimit.top), QPointF(revLimit.x, revLimit.bottom));
+  }
+
+  const NodeInfoLabel& label = elements.Label();
+  if (label.visible) {
+    const QRectF box(label.left, label.top, label.width, label.height);
+    painter.setPen(GraphPen(painter, QColor(120, 120, 120), kMarkerOutlineWidth));
+    painter.setBrush(QColor(255, 255, 225));
+    painter.drawRect(box);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    painter.setFont(GraphFont(kNodeInfoStyle));
+    const QFontMetricsF metrics(painter.font());
+    const double left = label.left + kLabelPadding;
+    painter.drawText(QPointF(left, label.top + metrics.ascent()), QString::fromStdString(label.rpmLine));
+    painter.drawText(QPointF(left, label.top + metrics.height() + metrics.ascent()),
+                     QString::fromStdString(label.angleLine));
+  }
+}
+
+void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& grid, const GraphElements& elements) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.setTransform(SurfaceTransform(target), true);
+  PaintGrid(painter, grid);
+  PaintElements(painter, elements);
+  painter.restore();
+}
+
+QRectF MarkerBounds(const NodeMarker& marker) {
+  return Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kMarkerOutlineWidth);
+}
+
+QRectF LineBounds(const PlotLine& line) {
+  return Grown(QRectF(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2)).normalized(), kPlotLineWidth);
+}
+
+QRectF RevLimitBounds(const RevLimitLine& line) {
+  return Grown(QRectF(QPointF(line.x, line.top), QPointF(line.x, line.bottom)).normalized(), kRevLimitWidth);
+}
+
+QRectF LabelBounds(const NodeInfoLabel& label) {
+  return Grown(QRectF(label.left, label.top, label.width, label.height), kMarkerOutlineWidth);
+}
+
+}  // namespace curvedesk

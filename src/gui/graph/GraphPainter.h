@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QFont>
+#include <QRectF>
+#include <QTransform>
+
+#include "core/graph/GraphElements.h"
+#include "core/graph/GridDrawing.h"
+#include "core/graph/TextMeasure.h"
+
+class QPainter;
+
+namespace curvedesk {
+
+// The part of the surface frame (twips) that the graph view shows: the plot area with its labels,
+// titles and markers that stick out of it.
+inline const QRectF kGraphSurface(0, -60, 9200, 7360);
+
+// A graph font sized in twips, for painters that work in twips.
+QFont GraphFont(const TextStyle& style);
+
+// Measures with the graph fonts; results are twips.
+class QtTextMeasure : public TextMeasure {
+ public:
+  double Width(const std::string& text, const TextStyle& style) const override;
+  double Height(const TextStyle& style) const override;
+};
+
+// Maps the surface onto target, keeping the aspect and centring it.
+QTransform SurfaceTransform(const QRectF& target);
+
+// Paints the grid description on a painter that works in twips.
+void PaintGrid(QPainter& painter, const GridDrawing& grid);
+// Paints the visible plot lines, markers, the rev-limit line and the node information label on a
+// painter that works in twips.
+void PaintElements(QPainter& painter, const GraphElements& elements);
+// The whole graph view into target: grid and elements, mapped by SurfaceTransform.
+void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& grid, const GraphElements& elements);
+
+// Where each element is drawn, in twips including its pen, for repainting only what moved.
+QRectF MarkerBounds(const NodeMarker& marker);
+QRectF LineBounds(const PlotLine& line);
+QRectF RevLimitBounds(const RevLimitLine& line);
+QRectF LabelBounds(const NodeInfoLabel& label);
+
+}  // namespace curvedesk

@@ -1,0 +1,175 @@
+#include "gui/graph/GraphView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/common/Prompter.h"
+#include "core/graph/NodeDialogFields.h"
+#include "core/model/CoilLimits.h"
+#include "core/model/CurveRules.h"
+#include "core/model/DisplayTexts.h"
+#include "gui/graph/FormSparkAdvance.h"
+
+namespace curvedesk {
+
+namespace {
+
+constexpr int kPreferredWidth = 760;
+
+// Outside every element, for a pointer that left the surface.
+const QPointF kOffSurface(-1e6, -1e6);
+
+Qt::CursorShape ToQt(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::Cross: return Qt::CrossCursor;
+    case PointerShape::SizeHorizontal: return Qt::SizeHorCursor;
+    case PointerShape::Arrow: break;
+  }
+  return Qt::ArrowCursor;
+}
+
+}  // namespace
+
+GraphView::GraphView(AppContext& context, Prompter& prompter, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      prompter_(prompter),
+      grid_(DescribeGrid(ScreenGridStyle(), measure_)),
+      nodeDialog_(new FormSparkAdvance(this)) {
+  setObjectName("picGraph");
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // Until the main window says what it shows, the curve's own values stand for it.
+  shownCoil_ = [this] { return ShownCoil{SparkDistName(context_.curve.SparkDist), context_.curve.CoilType}; };
+}
+
+GraphView::~GraphView() = default;
+
+SensorStateGraph& GraphView::CurrentGraph() { return context_.curve.Graphs.at(context_.curve.CurrentSensorState); }
+
+void GraphView::DrawGraph() {
+  editor_.Reset();
+  ApplyPointerShape();
+  elements_.DrawGraph(CurrentGraph());
+  update();
+  const ShownCoil shown = shownCoil_();
+  LoadCoilLimits(LimitsFilePath(context_.folders), shown.sparkDist, shown.coilType, context_.curve.NumCylinders,
+                 context_.edition, context_.coilLimits);
+}
+
+void GraphView::ShowRevLimit() {
+  const GraphElements before = elements_;
+  elements_.ShowRevLimit(CurrentGraph());
+  UpdateChanged(before);
+}
+
+void GraphView::HideGraph() {
+  editor_.Reset();
+  elements_.HideGraph();
+  ApplyPointerShape();
+  update();
+}
+
+QPointF GraphView::ToWidget(const QPointF& twips) const { return SurfaceTransform(QRectF(rect())).map(twips); }
+
+QPointF GraphView::ToTwips(const QPointF& widgetPoint) const {
+  return SurfaceTransform(QRectF(rect())).inverted().map(widgetPoint);
+}
+
+QSize GraphView::sizeHint() const { return {kPreferredWidth, heightForWidth(kPreferredWidth)}; }
+
+QSize GraphView::minimumSizeHint() const { return {380, heightForWidth(380)}; }
+
+int GraphView::heightForWidth(int width) const {
+  return static_cast<int>(width * kGraphSurface.height() / kGraphSurface.width() + 0.5);
+}
+
+void GraphView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), Qt::white);
+  PaintGraphView(painter, QRectF(rect()), grid_, elements_);
+}
+
+void GraphView::mousePressEvent(QMouseEvent* event) {
+  const GraphElements before = elements_;
+  const QPointF twips = ToTwips(event->position());
+  editor_.GraphMouseDown(twips.x(), twips.y());
+  ApplyPointerShape();
+  UpdateChanged(before);
+}
+
+void GraphView::mouseReleaseEvent(QMouseEvent*) {
+  const GraphElements before = elements_;
+  editor_.GraphMouseUp();
+  UpdateChanged(before);
+}
+
+void GraphView::mouseMoveEvent(QMouseEvent* event) { PointerMoved(event->position()); }
+
+void GraphView::leaveEvent(QEvent*) {
+  if (editor_.DragTarget() == kNoElement) PointerMoved(ToWidget(kOffSurface));
+}
+
+void GraphView::PointerMoved(const QPointF& widgetPoint) {
+  const GraphElements before = elements_;
+  const QPointF twips = ToTwips(widgetPoint);
+  const bool changed = editor_.GraphMouseMove(CurrentGraph(), RuleContextFor(context_.curve, context_.coilLimits), twips.x(), twips.y());
+  ApplyPointerShape();
+  UpdateChanged(before);
+  if (!changed) return;
+  if (editor_.DragTarget() == kRevLimitElement) emit revLimitDragged(CurrentGraph().RevLimit);
+  emit modified();
+}
+
+void GraphView::mouseDoubleClickEvent(QMouseEvent*) {
+  const GraphElements before = elements_;
+  const std::optional<NodeRef> node = editor_.BeginNodeDialog();
+  ApplyPointerShape();
+  UpdateChanged(before);
+  if (node) EditNodeInDialog(*node);
+}
+
+void GraphView::EditNodeInDialog(const NodeRef& ref) {
+  SensorStateGraph& graph = CurrentGraph();
+  try {
+    const QString tag = nodeDialog_->Ask(graph.RPM.at(ref.node), PlotAngle(graph.Nodes.at(ref.node), ref.plot));
+    if (tag != "1") return;
+    const int rpm = NodeDialogFieldValue(nodeDialog_->RpmText().toStdString());
+    const int angle = NodeDialogFieldValue(nodeDialog_->AngleText().toStdString());
+    const GraphElements before = elements_;
+    SetGraphNode(graph, ref.plot, ref.node, rpm, angle, RuleContextFor(context_.curve, context_.coilLimits),
+                 [this](SensorStateGraph& g, int plot, int node, std::int16_t r, std::int16_t a) {
+                   elements_.PlaceNode(g, plot, node, r, a);
+                 });
+    UpdateChanged(before);
+    emit modified();
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+  }
+}
+
+void GraphView::ApplyPointerShape() { setCursor(ToQt(editor_.Pointer())); }
+
+void GraphView::UpdateChanged(const GraphElements& before) {
+  // Where an element was drawn and where it is drawn now; hidden elements leave nothing to repaint.
+  const auto repaint = [this](const auto& was, const auto& is, auto bounds) {
+    if (was == is) return;
+    if (was.visible) UpdateTwips(bounds(was));
+    if (is.visible) UpdateTwips(bounds(is));
+  };
+  for (int k = 1; k <= kElements; ++k) {
+    repaint(before.Marker(k), elements_.Marker(k), MarkerBounds);
+    repaint(before.Line(k), elements_.Line(k), LineBounds);
+  }
+  repaint(before.RevLimit(), elements_.RevLimit(), RevLimitBounds);
+  repaint(before.Label(), elements_.Label(), LabelBounds);
+}
+
+// The grid under a moved element is repainted too, so the area is widened by a pixel for
+// antialiased edges.
+void GraphView::UpdateTwips(const QRectF& twips) {
+  update(SurfaceTransform(QRectF(rect())).mapRect(twips).toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
+}  // namespace curvedesk

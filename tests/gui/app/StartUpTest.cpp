@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "core/app/Settings.h"
+#include "core/common/ErrorMessages.h"
+#include "core/common/MemoryRegistryStore.h"
+#include "core/curvefile/CurveFile.h"
+#include "gui/app/StartUp.h"
+#include "gui/platform/QtRegistryStore.h"
+#include "gui/ui/FormMain.h"
+#include "gui/ui/MainWindowFixture.h"
+
+namespace curvedesk::testing {
+namespace {
+
+// One run of the program from start-up to the main window, on a settings file in a temporary folder.
+class StartUpTest : public ::testing::Test {
+ protected:
+  struct Run {
+    explicit Run(StartUpTest& test, RegistryStore& store) : startUp(context, store, prompter, dialogs) {
+      context.folders = test.folders;
+    }
+    AppContext context;
+    ScriptedPrompter prompter;
+    ScriptedFileDialogs dialogs;
+    StartUp startUp;
+  };
+
+  void SetUp() override {
+    InstallData(folders);
+    std::filesystem::copy_file(std::filesystem::path(CURVEDESK_SOURCE_DATA_DIR) / "tables.ini",
+                               DataFilePath(folders, "tables.ini"));
+  }
+
+  std::string WriteCurve(const std::string& name) {
+    CurveData curve;
+    ClearCurve(curve, MakeDefaultGraph());
+    curve.Name = "Korvane Tarvo GT-1";
+    curve.CustType = "4";
+    const std::string path = dir.File(name);
+    SaveCurveFile(curve, "", path);
+    return path;
+  }
+
+  TempDir dir;
+  AppFolders folders{dir.File("data"), dir.File("docs")};
+  QtRegistryStore store{QString::fromStdString(dir.File("config/settings.reg"))};
+};
+
+TEST_F(StartUpTest, SettingsWrittenAtShutDownAreReadAtTheNextStart) {
+  const std::string path = WriteCurve("race.crv");
+  {
+    Run first(*this, store);
+    ASSERT_TRUE(first.startUp.Run(""));
+    FormMain* window = first.startUp.MainWindow();
+    EXPECT_EQ(window->windowTitle(), "CurveDesk - [New]");
+    EXPECT_EQ(first.context.settings.DefCurveFilePath, DefaultCurveFolder(folders));
+    first.dialogs.paths = {QString::fromStdString(path)};
+    window->findChild<QAction*>("mnuFileOpen")->trigger();
+    window->move(300, 200);
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(first.prompter.asked.empty());
+  }
+  Run second(*this, store);
+  ASSERT_TRUE(second.startUp.Run(""));
+  const AppSettings& settings = second.context.settings;
+  EXPECT_EQ(settings.LastFileOrder, "A");
+  EXPECT_EQ(settings.LastFiles[0], path);
+  EXPECT_EQ(settings.DefCurveFilePath, dir.File(""));
+  EXPECT_EQ(settings.MainLeft, 300 * 15);
+  EXPECT_EQ(settings.MainTop, 200 * 15);
+  FormMain* window = second.startUp.MainWindow();
+  EXPECT_TRUE(window->findChild<QAction*>("mnuFileMRU0")->text().endsWith("race.crv"));
+  EXPECT_EQ(window->pos(), QPoint(300, 200));
+}
+
+TEST_F(StartUpTest, FirstStartInstallsTheTimingTableAndReadsTheCustomLayoutName) {
+  std::filesystem::create_directories(std::filesystem::path(CustomNameTablePath(folders)).parent_path());
+  std::ofstream(CustomNameTablePath(folders)) << "[CustName]\r\nNAME=#H-D (Dual Fire)#\r\n";
+  Run run(*this, store);
+  ASSERT_TRUE(run.startUp.Run(""));
+  EXPECT_TRUE(std::filesystem::exists(TimingTablePath(folders)));
+  EXPECT_EQ(run.context.CustName, "H-D (Dual Fire)");
+  EXPECT_TRUE(run.context.ignitionDescriptions[0].Valid);
+  EXPECT_TRUE(run.prompter.asked.empty());
+}
+
+TEST_F(StartUpTest, AMissingShippedTimingTableIsReportedButTheEditorStarts) {
+  std::filesystem::remove(DataFilePath(folders, "tables.ini"));
+  Run run(*this, store);
+  ASSERT_TRUE(run.startUp.Run(""));
+  EXPECT_EQ(run.prompter.asked.size(), 1u);
+  EXPECT_TRUE(run.startUp.MainWindow()->isVisible());
+}
+
+TEST_F(StartUpTest, ACurveNamedOnTheCommandLineIsOpened) {
+  const std::string path = WriteCurve("race.crv");
+  Run run(*this, store);
+  ASSERT_TRUE(run.startUp.Run(path));
+  EXPECT_EQ(run.startUp.MainWindow()->windowTitle(), "CurveDesk - [race.crv]");
+  EXPECT_TRUE(run.startUp.MainWindow()->isVisible());
+  EXPECT_TRUE(run.startUp.MainWindow()->DocumentOpen());
+}
+
+TEST_F(StartUpTest, AStartUpFileThatCannotBeLoadedLeavesTheProgramUp) {
+  Run run(*this, store);
+  ASSERT_TRUE(run.startUp.Run(dir.File("missing.crv")));
+  EXPECT_EQ(run.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrNotCurveFile)});
+  EXPECT_TRUE(run.startUp.MainWindow()->isVisible());
+  EXPECT_FALSE(run.startUp.MainWindow()->DocumentOpen());
+  EXPECT_EQ(run.startUp.MainWindow()->windowTitle(), "CurveDesk - [New]");
+}
+
+TEST_F(StartUpTest, ARegistryFailureEndsStartUpWithItsMessage) {
+  MemoryRegistryStore broken;
+  broken.FailAll(win32::kRegistryCorrupt);
+  Run run(*this, broken);
+  EXPECT_FALSE(run.startUp.Run(""));
+  ASSERT_EQ(run.prompter.asked.size(), 1u);
+  EXPECT_EQ(run.prompter.asked[0].title, "Error");
+  EXPECT_EQ(run.prompter.asked[0].text, GetErrorMessage(ErrRegistryCorrupt));
+  EXPECT_EQ(run.startUp.MainWindow(), nullptr);
+}
+
+TEST_F(StartUpTest, ACorruptIgnitionDescriptionEndsStartUp) {
+  std::filesystem::remove(IgnitionDescriptionPath(folders, 2));
+  std::filesystem::create_directories(IgnitionDescriptionPath(folders, 2));
+  Run run(*this, store);
+  EXPECT_FALSE(run.startUp.Run(""));
+  EXPECT_EQ(run.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrIgnDescCorrupt)});
+}
+
+TEST_F(StartUpTest, AFailedSaveAtShutDownIsShownAndTheWindowStillCloses) {
+  MemoryRegistryStore memory;
+  Run run(*this, memory);
+  ASSERT_TRUE(run.startUp.Run(""));
+  memory.FailValue("LastFileA", win32::kAccessDenied);
+  EXPECT_TRUE(run.startUp.MainWindow()->close());
+  EXPECT_EQ(run.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrRegistryDenied)});
+}
+
+}  // namespace
+}  // namespace curvedesk::testing

@@ -1,0 +1,121 @@
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "Shots.h"
+#include "core/common/Prompter.h"
+#include "core/curvefile/CurveFile.h"
+#include "core/graph/GraphScale.h"
+#include "core/model/AppContext.h"
+#include "core/model/IgnitionDescriptionReader.h"
+#include "gui/graph/GraphView.h"
+#include "gui/ui/FileDialogs.h"
+#include "core/graph/GraphElements.h"
+#include "gui/ui/FormMain.h"
+
+namespace curvedesk::shots {
+
+namespace {
+
+class SilentPrompter : public Prompter {
+ public:
+  Answer Ask(const std::string&, const std::string&, Icon, Buttons) override { return Answer::Ok; }
+};
+
+// Answers the Open dialog with one prepared file.
+class OneFileDialogs : public FileDialogs {
+ public:
+  explicit OneFileDialogs(QString path) : path_(std::move(path)) {}
+  QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return path_; }
+  QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+
+ private:
+  QString path_;
+};
+
+void WriteData(const AppFolders& folders) {
+  QDir().mkpath(QString::fromStdString(folders.dataDir));
+  std::ofstream(IgnitionDescriptionPath(folders, 1)) << "[Ign_Name]\r\nNAME=#Korvane Tarvo GT-1#\r\n";
+  std::ofstream limits(LimitsFilePath(folders));
+  limits << "[COIL_CUST_KX1]\r\n";
+  for (int row = 0; row < 10; ++row) limits << "Range" << row << "=" << 40 + row * 2 << "\r\n";
+}
+
+// A curve with both sensors, four sensor states and all four plots on the shown state.
+std::string WriteFourStateCurve(const std::string& folder) {
+  CurveData curve;
+  ClearCurve(curve, MakeDefaultGraph());
+  curve.Name = "Korvane Tarvo GT-1";
+  curve.CustType = "4";
+  curve.CoilType = "KX-1";
+  curve.NumSensorStates = 4;
+  curve.Sensor1Type = kSensorDigital;
+  curve.Sensor2Type = kSensorAnalog;
+  curve.Sensor2Volt = Currency::FromTenths(25);
+  SensorStateGraph& graph = curve.Graphs[0];
+  graph.GraphInfo = "Street fuel, quick-shifter off";
+  graph.RevLimit = 9500;
+  graph.RpmSw1Start = 3000;
+  graph.RpmSw1Stop = 8500;
+  graph.RPM = {0, 800, 1500, 2500, 3500, 4500, 5500, 6500, 7500, 9000};
+  const std::array<std::int16_t, 10> primary = {15, 18, 24, 30, 34, 36, 38, 40, 40, 40};
+  const std::array<std::int16_t, 10> coilOn = {60, 70, 80, 100, 120, 130, 140, 150, 150, 150};
+  for (std::size_t node = 0; node < 10; ++node)
+    graph.Nodes[node] = GraphNode{coilOn[node], primary[node], static_cast<std::int16_t>(primary[node] - 6),
+                                  static_cast<std::int16_t>(primary[node] - 12)};
+  for (int state = 1; state < 4; ++state) curve.Graphs[state].GraphInfo = "State " + std::to_string(state + 1);
+  const std::string path = folder + "/four-states.crv";
+  SaveCurveFile(curve, "", path);
+  return path;
+}
+
+// Layouts settle in posted events; a picture taken before them shows stale geometry.
+void SaveSettled(QWidget& window, const QString& folder, const QString& name) {
+  QApplication::processEvents();
+  Save(window, folder, name);
+}
+
+void Send(QWidget& surface, QEvent::Type type, const QPointF& pos, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, pos, surface.mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                    buttons, Qt::NoModifier);
+  QApplication::sendEvent(&surface, &event);
+}
+
+}  // namespace
+
+void TakeMainWindowShots(const QString& folder) {
+  QTemporaryDir data;
+  AppContext context;
+  context.folders = {data.filePath(QStringLiteral("data")).toStdString(), data.filePath(QStringLiteral("docs")).toStdString()};
+  WriteData(context.folders);
+  ReadIgnitionDescriptions(context.ignitionDescriptions, context.folders);
+  const std::string curve = WriteFourStateCurve(data.path().toStdString());
+
+  SilentPrompter prompter;
+  OneFileDialogs dialogs(QString::fromStdString(curve));
+  FormMain window(context, prompter, dialogs);
+  window.resize(1280, 800);
+  window.show();
+  SaveSettled(window, folder, "main-empty");
+
+  window.findChild<QAction*>(QStringLiteral("mnuFileOpen"))->trigger();
+  SaveSettled(window, folder, "main-four-states");
+
+  auto* graph = window.findChild<GraphView*>(QStringLiteral("picGraph"));
+  const NodeMarker& marker = graph->Elements().Marker(ElementOf(1, 4));
+  const QPointF hovered = graph->ToWidget(QPointF(marker.left + kMarkerHalf, marker.top + kMarkerHalf));
+  Send(*graph, QEvent::MouseMove, hovered, Qt::NoButton);
+  SaveSettled(window, folder, "main-hover");
+
+  Send(*graph, QEvent::MouseButtonPress, hovered, Qt::LeftButton);
+  Send(*graph, QEvent::MouseMove, graph->ToWidget(QPointF(RpmToX(3900), AngleToY(45))), Qt::LeftButton);
+  SaveSettled(window, folder, "main-drag");
+  Send(*graph, QEvent::MouseButtonRelease, hovered, Qt::NoButton);
+
+  window.resize(1000, 660);
+  SaveSettled(window, folder, "main-small");
+}
+
+}  // namespace curvedesk::shots

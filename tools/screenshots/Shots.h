@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace curvedesk::shots {
+
+// Writes the widget as <folder>/<name>.png and names the file on standard output.
+void Save(QWidget& widget, const QString& folder, const QString& name);
+// The same drawn at twice the pixel density, to check that drawing stays sharp on high-DPI screens.
+void SaveHighDpi(QWidget& widget, const QString& folder, const QString& name);
+
+// One function per group of pictures.
+void TakeGraphShots(const QString& folder);
+void TakeMainWindowShots(const QString& folder);
+
+}  // namespace curvedesk::shots
