@@ -14,7 +14,4 @@ bool RpmSwitchOrderHolds(int start, int stop);
 // The coils the coil selector offers for the spark distribution shown ("Coil" or "Distrib.").
 std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist);
 
-// The six named custom cylinder layouts.
-bool IsCustomCylinderLayout(const std::string& name);
-
 }  // namespace curvedesk

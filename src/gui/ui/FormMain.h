@@ -84,7 +84,6 @@ class FormMain : public QMainWindow {
   bool PromptSaveChanges(SaveAsCancelled onSaveAsCancelled = SaveAsCancelled::Abandon);
   void StartEmptyDocument();
   void WriteCurve(const std::string& path);
-  void RecordCylinderLayoutName();
   void AddRecentFile(const std::string& path);
   void RefreshRecentMenu();
   void UpdateTitle();

@@ -13,8 +13,8 @@
 #include "core/common/Utils.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/document/DocumentText.h"
-#include "core/document/FieldRules.h"
 #include "core/document/RecentFiles.h"
+#include "core/model/CylinderLayouts.h"
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FileDialogs.h"
@@ -145,14 +145,10 @@ void FormMain::CloseCurve() {
   });
 }
 
-void FormMain::RecordCylinderLayoutName() {
-  if (IsCustomCylinderLayout(context_.curve.CustType)) context_.CustName = context_.curve.CustType;
-}
-
 void FormMain::SaveCurve() {
   Guarded([this] {
     if (context_.curve.FileName.empty()) return;
-    RecordCylinderLayoutName();
+    RecordCylinderLayoutName(context_.curve, context_.CustName);
     if (!CommitPendingEdits()) return;
     WriteCurve(context_.curve.FileName);
     SetModified(false);
@@ -162,7 +158,7 @@ void FormMain::SaveCurve() {
 
 void FormMain::SaveCurveAs() {
   Guarded([this] {
-    RecordCylinderLayoutName();
+    RecordCylinderLayoutName(context_.curve, context_.CustName);
     if (!CommitPendingEdits()) return;
     const std::string path = ChooseSaveAsPath();
     if (path.empty()) return;

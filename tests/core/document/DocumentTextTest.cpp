@@ -57,12 +57,5 @@ TEST(DocumentTextTest, ADistributorOffersOnlyTheThreeOhmCoil) {
                                                                 "Hex Stack"}));
 }
 
-TEST(DocumentTextTest, CustomLayoutNamesMatchExactly) {
-  EXPECT_TRUE(IsCustomCylinderLayout("H-D (Dual Fire)"));
-  EXPECT_TRUE(IsCustomCylinderLayout("2 Cyl. Cam 50\u00B0 (2 Coil)"));
-  EXPECT_FALSE(IsCustomCylinderLayout("h-d (dual fire)"));
-  EXPECT_FALSE(IsCustomCylinderLayout("4"));
-}
-
 }  // namespace
 }  // namespace curvedesk
