@@ -6,8 +6,8 @@
 #include "core/common/AppError.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/curvefile/CurveJson.h"
+#include "core/document/FieldRules.h"
 #include "core/model/AppContext.h"
-#include "core/model/CylinderLayouts.h"
 
 namespace curvedesk::cli {
 
@@ -57,7 +57,8 @@ int Convert(CliContext& context) {
     return 1;
   }
   try {
-    RecordCylinderLayoutName(app.curve, app.CustName);
+    // As Save does: a named layout is stored as the custom layout name of a custom-layout curve.
+    if (IsCustomCylinderLayout(app.curve.CustType)) app.CustName = app.curve.CustType;
     SaveCurveFile(app.curve, app.CustName, out);
   } catch (const AppError& error) {
     ReportError(context, out, error);

@@ -7,6 +7,7 @@
 #include "core/graph/NodeDialogFields.h"
 #include "core/model/CoilLimits.h"
 #include "core/model/CurveRules.h"
+#include "core/model/DisplayTexts.h"
 #include "gui/graph/FormSparkAdvance.h"
 
 namespace curvedesk {
@@ -39,9 +40,8 @@ GraphView::GraphView(AppContext& context, Prompter& prompter, QWidget* parent)
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  shownCoil_ = [this] {
-    return ShownCoil{context_.curve.SparkDist == kSparkDistDistributor ? "Distrib." : "Coil", context_.curve.CoilType};
-  };
+  // Until the main window says what it shows, the curve's own values stand for it.
+  shownCoil_ = [this] { return ShownCoil{SparkDistName(context_.curve.SparkDist), context_.curve.CoilType}; };
 }
 
 GraphView::~GraphView() = default;

@@ -15,6 +15,7 @@
 #include "core/model/CurveRules.h"
 #include "gui/graph/FormSparkAdvance.h"
 #include "gui/graph/GraphView.h"
+#include "support/ErrorOf.h"
 #include "support/TempDir.h"
 #include "support/graph/RecordingPrompter.h"
 
@@ -94,6 +95,25 @@ TEST_F(GraphViewTest, IsThePicGraphSurfaceAndKeepsItsAspect) {
   view.resize(1200, 500);  // wider than the graph: it is centred, not stretched
   EXPECT_NEAR(view.ToWidget(kGraphSurface.topLeft()).y(), 0, 1e-9);
   EXPECT_GT(view.ToWidget(kGraphSurface.topLeft()).x(), 100);
+}
+
+TEST_F(GraphViewTest, FullRedrawLoadsTheCoilLimitsOfWhatTheWindowShows) {
+  for (CoilLimitRow& row : context.coilLimits.Rows) EXPECT_EQ(row.Percent, 100);
+
+  // The file has no distributor section: the redraw reports the limits file as corrupted.
+  view.SetShownCoilSource([] { return GraphView::ShownCoil{"Distrib.", "KX-1"}; });
+  EXPECT_EQ(testing::ErrorOf([&] { view.DrawGraph(); }), ErrLimitsCorrupt);
+  EXPECT_TRUE(view.Elements().Marker(1).visible);  // the graph itself was drawn first
+}
+
+TEST_F(GraphViewTest, HideGraphLeavesNothingToHoverOrDrag) {
+  view.HideGraph();
+  const QPointF node = At(ElementOf(1, 3));
+  Hover(node);
+  EXPECT_FALSE(view.Elements().Label().visible);
+  Drag(node, At(2000, 30));
+  EXPECT_EQ(Graph().RPM[3], 1500);
+  EXPECT_EQ(modified.count(), 0);
 }
 
 TEST_F(GraphViewTest, HoveringAMarkerShowsItsValuesAndTheCross) {
