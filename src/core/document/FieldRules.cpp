@@ -1,5 +1,7 @@
 #include "core/document/FieldRules.h"
 
+#include "core/model/CylinderLayouts.h"
+
 namespace curvedesk {
 
 bool RpmSwitchOrderHolds(int start, int stop) { return start == kNotSet || stop == kNotSet || start < stop; }
@@ -7,6 +9,12 @@ bool RpmSwitchOrderHolds(int start, int stop) { return start == kNotSet || stop 
 std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist) {
   if (shownSparkDist == "Distrib.") return {"3 Ohm Primary Coil"};
   return {"KX-1", "RW-1", "KX-2", "3 Ohm Primary Coil", "ZNQ", "Hex Stack"};
+}
+
+bool IsCustomCylinderLayout(const std::string& name) {
+  for (std::string_view layout : kCylinderLayoutNames)
+    if (layout == name) return true;
+  return false;
 }
 
 }  // namespace curvedesk

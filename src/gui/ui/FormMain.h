@@ -84,6 +84,7 @@ class FormMain : public QMainWindow {
   bool PromptSaveChanges(SaveAsCancelled onSaveAsCancelled = SaveAsCancelled::Abandon);
   void StartEmptyDocument();
   void WriteCurve(const std::string& path);
+  void RecordCylinderLayoutName();
   void AddRecentFile(const std::string& path);
   void RefreshRecentMenu();
   void UpdateTitle();

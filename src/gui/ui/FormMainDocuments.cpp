@@ -13,8 +13,8 @@
 #include "core/common/Utils.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/document/DocumentText.h"
+#include "core/document/FieldRules.h"
 #include "core/document/RecentFiles.h"
-#include "core/model/CylinderLayouts.h"
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FileDialogs.h"
@@ -145,10 +145,15 @@ void FormMain::CloseCurve() {
   });
 }
 
+void FormMain::RecordCylinderLayoutName() {
+  // A named layout is what the writer stores as the cylinder text of a custom-layout curve.
+  if (IsCustomCylinderLayout(context_.curve.CustType)) context_.CustName = context_.curve.CustType;
+}
+
 void FormMain::SaveCurve() {
   Guarded([this] {
     if (context_.curve.FileName.empty()) return;
-    RecordCylinderLayoutName(context_.curve, context_.CustName);
+    RecordCylinderLayoutName();
     if (!CommitPendingEdits()) return;
     WriteCurve(context_.curve.FileName);
     SetModified(false);
@@ -158,7 +163,7 @@ void FormMain::SaveCurve() {
 
 void FormMain::SaveCurveAs() {
   Guarded([this] {
-    RecordCylinderLayoutName(context_.curve, context_.CustName);
+    RecordCylinderLayoutName();
     if (!CommitPendingEdits()) return;
     const std::string path = ChooseSaveAsPath();
     if (path.empty()) return;

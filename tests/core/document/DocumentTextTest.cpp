@@ -57,5 +57,12 @@ TEST(DocumentTextTest, ADistributorOffersOnlyTheThreeOhmCoil) {
                                                                 "Hex Stack"}));
 }
 
+TEST(DocumentTextTest, CustomLayoutNamesMatchExactly) {
+  EXPECT_TRUE(IsCustomCylinderLayout("H-D (Dual Fire)"));
+  EXPECT_TRUE(IsCustomCylinderLayout("2 Cyl. Cam 50\u00B0 (2 Coil)"));
+  EXPECT_FALSE(IsCustomCylinderLayout("h-d (dual fire)"));
+  EXPECT_FALSE(IsCustomCylinderLayout("4"));
+}
+
 }  // namespace
 }  // namespace curvedesk
