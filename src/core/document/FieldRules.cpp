@@ -2,6 +2,9 @@
 
 #include "core/model/CylinderLayouts.h"
 
+#include <array>
+#include <string_view>
+
 namespace curvedesk {
 
 bool RpmSwitchOrderHolds(int start, int stop) { return start == kNotSet || stop == kNotSet || start < stop; }
