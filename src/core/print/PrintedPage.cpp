@@ -105,6 +105,13 @@ void AddRevLimit(PageBuilder& page, const SensorStateGraph& graph) {
   page.Line(x, kPrintFrame.top, x, kPrintFrame.Bottom(), kRevLimitLineWidth, PenStyle::Dashed, kRevLimitColour);
 }
 
+// As the main window shows it: the count, or the curve's own layout name when it is not a number.
+std::string CylinderCellText(const CurveData& curve, const std::string& custName) {
+  const std::string text = CylinderText(curve.NumCylinders, custName);
+  const bool numeric = !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  return numeric ? text : curve.CustType;
+}
+
 void AddConfigRow(PageBuilder& page, const PageInputs& inputs) {
   const CurveData& curve = *inputs.curve;
   struct ConfigCell {
@@ -114,7 +121,7 @@ void AddConfigRow(PageBuilder& page, const PageInputs& inputs) {
     std::string value;
   };
   const std::array<ConfigCell, 9> cells = {{
-      {"No. Of Cyl.", 1900, 1250, CylinderText(curve.NumCylinders, inputs.custName)},
+      {"No. Of Cyl.", 1900, 1250, CylinderCellText(curve, inputs.custName)},
       {"H.V. Distr.", 750, 2660, SparkDistName(curve.SparkDist)},
       {"Rotor Pos.", 750, 3495, RotorPosName(curve.RotorPos)},
       {"Tach Type", 500, 4205, TachTypeName(curve.TachType, inputs.custName)},
@@ -138,10 +145,10 @@ std::pair<std::string, std::string> SplitStateEntry(const std::string& entry) {
 void AddLegend(PageBuilder& page) {
   constexpr std::array<const char*, kPlots> captions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
   for (int plot = 0; plot < kPlots; ++plot) {
-    const double lineLeft = plot % 2 == 0 ? kStateColumnX - 950 : kStateColumnX + 50;
+    const double lineLeft = plot % 2 == 0 ? kStateColumnX - kStateColumnHalfWidth : kStateColumnX + 50;
     const double rowY = plot < 2 ? 4250 : 4400;
-    page.Line(lineLeft, rowY, lineLeft + 250, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
-    page.Text(captions[plot], lineLeft + 300, rowY - page.Measure().Height(kCaptionFont) / 2, kCaptionFont);
+    page.Line(lineLeft, rowY, lineLeft + 200, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
+    page.Text(captions[plot], lineLeft + 250, rowY - page.Measure().Height(kCaptionFont) / 2, kCaptionFont);
   }
 }
 
@@ -172,7 +179,7 @@ void AddStateColumn(PageBuilder& page, const PageInputs& inputs, const SensorSta
   page.Cell("Rev Limit @ RPM", RpmSwitchText(graph.RevLimit), 800, 250, kStateColumnX, 1950, false);
   page.Line(separatorLeft, 2500, separatorRight, 2500, kBoxLineWidth, PenStyle::Solid, kBlack);
 
-  page.TextCentredAt("Number of", kStateColumnX, 3100, kValueFont);
+  page.TextCentredAt("Number of", kStateColumnX, 3100 - page.Measure().Height(kValueFont) / 2, kValueFont);
   page.Cell("Transitions", std::to_string(graph.NumTransitions), 800, 250, kStateLeftX, 3650, true);
   page.Cell("Sparks", std::to_string(graph.NumSparks), 800, 250, kStateRightX, 3650, true);
 
