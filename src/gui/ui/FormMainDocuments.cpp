@@ -238,7 +238,7 @@ void FormMain::SetModified(bool modified) {
 void FormMain::EnableCurveControls() {
   documentOpen_ = true;
   for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
-                          mnuFilePrintGraph_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
+                          mnuFilePrintGraph_, mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
                           mnuConfigCurveFallback_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, true);
   for (QWidget* field : std::initializer_list<QWidget*>{
@@ -250,7 +250,7 @@ void FormMain::EnableCurveControls() {
 
 void FormMain::ClearCurveControls() {
   documentOpen_ = false;
-  for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_,
+  for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_, mnuFileExportPdf_,
                           mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_, mnuConfigCurveFallback_,
                           graphCopy_, graphPaste_})
     SetCommandEnabled(action, false);
