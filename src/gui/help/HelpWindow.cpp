@@ -55,6 +55,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
   });
 
   auto* layout = new QHBoxLayout(this);
+  contents_->setMinimumWidth(230);
   layout->addWidget(contents_, 1);
   layout->addWidget(viewer_, 3);
   resize(760, 520);
