@@ -60,7 +60,9 @@ TEST(CliPrint, BadArgumentsAndFilesFailWithoutOutput) {
       {"no output option", {kCurves + "gt1-rev3.crv"}, "usage"},
       {"another option", {kCurves + "gt1-rev3.crv", "--png", pdf}, "usage"},
       {"not a curve file", {notCurve, "--pdf", pdf}, "0x80040403"},
-      {"output folder missing", {kCurves + "gt1-rev3.crv", "--pdf", (dir.Path() / "no" / "x.pdf").string()}, "File Error"},
+      {"output folder missing",
+       {kCurves + "gt1-rev3.crv", "--pdf", (dir.Path() / "no" / "x.pdf").string()},
+       "File Error"},
   };
   for (const auto& c : cases) {
     const CliRun run = Print(dir, c.args);

@@ -95,7 +95,8 @@ void AddPlot(PageBuilder& page, const SensorStateGraph& graph, int plot) {
   const Rgb colour = kPlotColours[plot];
   for (int node = 0; node + 1 < nodes; ++node)
     page.Line(x(node), y(node), x(node + 1), y(node + 1), kPlotLineWidth, PenStyle::Solid, colour);
-  page.Line(x(nodes - 1), y(nodes - 1), RpmToX(kMaxScaleRpm, kPrintFrame), y(nodes - 1), kPlotLineWidth, PenStyle::Solid, colour);
+  page.Line(x(nodes - 1), y(nodes - 1), RpmToX(kMaxScaleRpm, kPrintFrame), y(nodes - 1), kPlotLineWidth,
+            PenStyle::Solid, colour);
   for (int node = 0; node < nodes; ++node) page.Add(PageDot{double(x(node)), double(y(node)), kNodeDotRadius});
 }
 
@@ -168,8 +169,8 @@ void AddWrappedText(PageBuilder& page, const std::string& text, double width, do
 void AddStateColumn(PageBuilder& page, const PageInputs& inputs, const SensorStateGraph& graph) {
   const std::vector<std::string> entries = BuildSensorStateList(*inputs.curve, kSensorListWidth);
   const auto index = static_cast<std::size_t>(inputs.graphIndex);
-  const auto [sensor1, sensor2] = index < entries.size() ? SplitStateEntry(entries[index])
-                                                         : std::pair<std::string, std::string>{};
+  const auto [sensor1, sensor2] =
+      index < entries.size() ? SplitStateEntry(entries[index]) : std::pair<std::string, std::string>{};
   page.Cell("Sensor 1", sensor1, 1000, 250, kStateLeftX, 1450, true);
   page.Cell("Sensor 2", sensor2, 1000, 250, kStateRightX, 1450, true);
 

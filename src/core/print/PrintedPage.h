@@ -57,8 +57,8 @@ inline constexpr double kPageCentreX = 4521;
 struct PageInputs {
   const CurveData* curve = nullptr;
   int graphIndex = 0;
-  std::string custName;     // the custom cylinder layout's name, for the cylinder and tach texts
-  double logoWidth = 720;   // the logo's size on the page, twips
+  std::string custName;    // the custom cylinder layout's name, for the cylinder and tach texts
+  double logoWidth = 720;  // the logo's size on the page, twips
   double logoHeight = 720;
 };
 

@@ -15,8 +15,7 @@ constexpr int kPdfDotsPerInch = 600;
 
 }  // namespace
 
-void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path,
-                    const LogoPainter& logo) {
+void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path, const LogoPainter& logo) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) RaiseError(ErrPathFileAccess, path.toStdString());
   bool painted = false;

@@ -16,9 +16,12 @@ QColor ToQColor(const Rgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 Qt::PenStyle ToQtStyle(PenStyle style) {
   switch (style) {
-    case PenStyle::Dotted: return Qt::DotLine;
-    case PenStyle::Dashed: return Qt::DashLine;
-    case PenStyle::Solid: break;
+    case PenStyle::Dotted:
+      return Qt::DotLine;
+    case PenStyle::Dashed:
+      return Qt::DashLine;
+    case PenStyle::Solid:
+      break;
   }
   return Qt::SolidLine;
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -19,7 +20,6 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "core/common/Version.h"
@@ -162,8 +162,8 @@ void FormMain::BuildActions() {
   graphPaste_ = MakeAction(this, "actGraphPaste", tr("Paste Graph"));
   graphPaste_->setToolTip(tr("Paste the copied graph into this sensor state"));
 
-  unavailable_ = {mnuFileNew_,       mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSensors_,
-                  mnuConfigCustEng_, mnuConfigCurveFallback_, mnuConfigRotorPos_,      mnuConfigTachType_,
+  unavailable_ = {mnuFileNew_,         mnuFileProgramIgnition_,   mnuFileProgramRevLimit_, mnuConfigSensors_,
+                  mnuConfigCustEng_,   mnuConfigCurveFallback_,   mnuConfigRotorPos_,      mnuConfigTachType_,
                   mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_};
   for (QAction* action : unavailable_) action->setEnabled(false);
 

@@ -24,9 +24,7 @@ class PrintedPageTest : public ::testing::Test {
     for (SensorStateGraph& graph : curve_.Graphs) graph = MakeDefaultGraph();
   }
 
-  PrintedPage Page(int graphIndex = 0) const {
-    return LayOutGraphPage({&curve_, graphIndex, "", 600, 400}, measure_);
-  }
+  PrintedPage Page(int graphIndex = 0) const { return LayOutGraphPage({&curve_, graphIndex, "", 600, 400}, measure_); }
   SensorStateGraph& Graph(int index = 0) { return curve_.Graphs[static_cast<std::size_t>(index)]; }
 
   template <typename Step>
@@ -142,7 +140,7 @@ TEST_F(PrintedPageTest, ConfigurationRowCellsCarryTheCurveSettings) {
   const struct {
     double centreX;
     const char* value;
-  } cells[] = {{1250, "6"}, {2660, "Coil"}, {3495, "Cam"}, {4205, "4 Cyl"},
+  } cells[] = {{1250, "6"},   {2660, "Coil"},    {3495, "Cam"},     {4205, "4 Cyl"},
                {4915, "200"}, {5875, "Digital"}, {7920, "4 Cycle"}, {9530, "CD-7"}};
   for (const auto& c : cells) EXPECT_EQ(ValueInBox(page, c.centreX, 7865), c.value) << c.centreX;
 

@@ -16,7 +16,8 @@ namespace {
 class FormMainPrintHelpTest : public MainWindowFixture {
  protected:
   void InstallHelp() {
-    std::filesystem::copy(std::string(CURVEDESK_SOURCE_DATA_DIR) + "/help", HelpFolder(context.folders.dataDir).toStdString());
+    std::filesystem::copy(std::string(CURVEDESK_SOURCE_DATA_DIR) + "/help",
+                          HelpFolder(context.folders.dataDir).toStdString());
   }
 };
 
