@@ -1,7 +1,6 @@
 #pragma once
 
-#include <iterator>
-#include <regex>
+#include <cctype>
 #include <string>
 
 namespace curvedesk::testing {
@@ -12,11 +11,18 @@ inline bool LooksLikePdf(const std::string& bytes) {
          bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos;
 }
 
-// The page objects of a PDF file (its page tree nodes are /Pages and not counted).
+// The page objects of a PDF file: "/Type /Page" (its page tree nodes are /Pages and not counted).
 inline int PdfPageCount(const std::string& bytes) {
-  static const std::regex page(R"(/Type\s*/Page(?![a-zA-Z]))");
-  return static_cast<int>(
-      std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator()));
+  int pages = 0;
+  for (std::size_t at = bytes.find("/Type"); at != std::string::npos; at = bytes.find("/Type", at + 1)) {
+    std::size_t value = at + 5;
+    while (value < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[value]))) ++value;
+    const std::size_t end = value + 5;
+    if (bytes.compare(value, 5, "/Page") == 0 &&
+        (end >= bytes.size() || !std::isalpha(static_cast<unsigned char>(bytes[end]))))
+      ++pages;
+  }
+  return pages;
 }
 
 }  // namespace curvedesk::testing
