@@ -13,7 +13,8 @@ namespace {
 
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
-  for (auto group : {FileCommands(), DeviceCommands()}) commands.insert(commands.end(), group.begin(), group.end());
+  for (auto group : {FileCommands(), DeviceCommands(), PrintCommands()})
+    commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }
 
