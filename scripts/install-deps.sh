@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils fonts-dejavu-core
 )
 
 missing=()

@@ -28,9 +28,10 @@ struct CliCommand {
 // Groups of commands, one per file.
 std::span<const CliCommand> FileCommands();
 std::span<const CliCommand> DeviceCommands();
+std::span<const CliCommand> PrintCommands();
 
 // Parses the global options (--data-dir, --documents-dir, --help, --version), runs the command.
-// Needs a QCoreApplication.
+// Needs a QGuiApplication (printing to PDF measures fonts).
 int RunCli(int argc, char* argv[], std::ostream& out, std::ostream& err);
 
 }  // namespace curvedesk::cli

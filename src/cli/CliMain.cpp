@@ -13,7 +13,8 @@ namespace {
 
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
-  for (auto group : {FileCommands(), DeviceCommands()}) commands.insert(commands.end(), group.begin(), group.end());
+  for (auto group : {FileCommands(), DeviceCommands(), PrintCommands()})
+    commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }
 
@@ -28,7 +29,7 @@ void PrintHelp(std::ostream& out, const std::vector<CliCommand>& commands) {
          "  --version            the program version\n\n"
          "Commands:\n";
   for (const CliCommand& command : commands) {
-    out << "  " << command.name << ' ' << command.synopsis << "\n";
+    out << "  " << command.name << (*command.synopsis ? " " : "") << command.synopsis << "\n";
     std::string description = command.description;
     std::size_t start = 0;
     while (start < description.size()) {

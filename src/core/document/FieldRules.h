@@ -14,7 +14,7 @@ bool RpmSwitchOrderHolds(int start, int stop);
 // The coils the coil selector offers for the spark distribution shown ("Coil" or "Distrib.").
 std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist);
 
-// The six named custom cylinder layouts.
+// One of the named custom cylinder layouts (exact text).
 bool IsCustomCylinderLayout(const std::string& name);
 
 }  // namespace curvedesk

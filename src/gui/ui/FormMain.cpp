@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,6 +25,7 @@
 #include "core/common/Version.h"
 #include "core/document/DocumentText.h"
 #include "gui/graph/GraphView.h"
+#include "gui/help/WhatsThisTexts.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/MakerLogo.h"
 #include "gui/ui/NumericField.h"
@@ -96,6 +98,7 @@ FormMain::FormMain(AppContext& context, Prompter& prompter, FileDialogs& fileDia
   BuildMenus();
   BuildToolBar();
   BuildCentralArea();
+  ApplyWhatsThisTexts(*this);
 
   // Window load.
   ApplyWindowPosition();
@@ -128,6 +131,7 @@ void FormMain::BuildActions() {
   mnuFileSaveAs_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   mnuFilePrintGraph_ = MakeAction(this, "mnuFilePrintGraph", tr("&Print Graph..."));
   mnuFilePrintGraph_->setShortcut(QKeySequence::Print);
+  mnuFileExportPdf_ = MakeAction(this, "mnuFileExportPdf", tr("&Export PDF..."));
   mnuFileProgramIgnition_ = MakeAction(this, "mnuFileProgramIgnition", tr("Program &Ignition"));
   mnuFileProgramRevLimit_ = MakeAction(this, "mnuFileProgramRevLimit", tr("Program &Rev. Limit..."));
   for (std::size_t i = 0; i < mnuFileMRU_.size(); ++i) {
@@ -158,10 +162,9 @@ void FormMain::BuildActions() {
   graphPaste_ = MakeAction(this, "actGraphPaste", tr("Paste Graph"));
   graphPaste_->setToolTip(tr("Paste the copied graph into this sensor state"));
 
-  unavailable_ = {mnuFilePrintGraph_,      mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
-                  mnuConfigSensors_,  mnuConfigCustEng_,       mnuConfigCurveFallback_, mnuConfigRotorPos_,
-                  mnuConfigTachType_, mnuConfigSerialPort_,    mnuConfigUpgradeFirmware_, mnuHelpTopics_,
-                  mnuHelpWhatsThis_,  mnuHelpAbout_};
+  unavailable_ = {mnuFileProgramIgnition_,   mnuFileProgramRevLimit_, mnuConfigSensors_,
+                  mnuConfigCustEng_,   mnuConfigCurveFallback_,   mnuConfigRotorPos_,      mnuConfigTachType_,
+                  mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_};
   for (QAction* action : unavailable_) action->setEnabled(false);
 
   connect(mnuFileNew_, &QAction::triggered, this, &FormMain::NewCurve);
@@ -171,6 +174,10 @@ void FormMain::BuildActions() {
   connect(mnuFileSaveAs_, &QAction::triggered, this, &FormMain::SaveCurveAs);
   connect(mnuFileExit_, &QAction::triggered, this, &FormMain::Exit);
   connect(mnuHelpWeb_, &QAction::triggered, this, &FormMain::OpenWebPage);
+  connect(mnuFilePrintGraph_, &QAction::triggered, this, &FormMain::PrintGraph);
+  connect(mnuFileExportPdf_, &QAction::triggered, this, &FormMain::ExportPdf);
+  connect(mnuHelpTopics_, &QAction::triggered, this, &FormMain::ShowHelpTopics);
+  connect(mnuHelpWhatsThis_, &QAction::triggered, this, &FormMain::EnterWhatsThisMode);
   connect(graphCopy_, &QAction::triggered, this, &FormMain::CopyGraph);
   connect(graphPaste_, &QAction::triggered, this, &FormMain::PasteGraph);
 }
@@ -182,7 +189,7 @@ void FormMain::BuildMenus() {
   file->addSeparator();
   file->addActions({mnuFileSave_, mnuFileSaveAs_});
   file->addSeparator();
-  file->addAction(mnuFilePrintGraph_);
+  file->addActions({mnuFilePrintGraph_, mnuFileExportPdf_});
   file->addSeparator();
   file->addActions({mnuFileProgramIgnition_, mnuFileProgramRevLimit_});
   file->addSeparator();

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/common/Prompter.h"
@@ -16,6 +17,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QToolButton;
 
 namespace curvedesk {
@@ -74,6 +76,12 @@ class FormMain : public QMainWindow {
   void SaveCurveAs();
   void Exit();
   void OpenWebPage();
+  // Printing and help (FormMainPrintHelp.cpp).
+  bool FocusGraph();
+  void PrintGraph();
+  void ExportPdf();
+  void ShowHelpTopics();
+  void EnterWhatsThisMode();
   void CopyGraph();
   void PasteGraph();
 
@@ -127,6 +135,7 @@ class FormMain : public QMainWindow {
   QAction* mnuFileSave_ = nullptr;
   QAction* mnuFileSaveAs_ = nullptr;
   QAction* mnuFilePrintGraph_ = nullptr;
+  QAction* mnuFileExportPdf_ = nullptr;
   QAction* mnuFileProgramIgnition_ = nullptr;
   QAction* mnuFileProgramRevLimit_ = nullptr;
   std::array<QAction*, 4> mnuFileMRU_{};
@@ -150,6 +159,7 @@ class FormMain : public QMainWindow {
 
   // Fields.
   GraphView* picGraph_ = nullptr;
+  std::unique_ptr<QPrinter> printer_;  // the current printer, kept between print jobs
   QLineEdit* txtIgnitionNameModel_ = nullptr;
   QLineEdit* txtEngineType_ = nullptr;
   QLineEdit* txtNumCylinders_ = nullptr;

@@ -105,6 +105,7 @@ void FormMain::NewCurve() {
     StartEmptyDocument();
     ClearCurveControls();
     FormWizard wizard(context_, prompter_, this);
+    wizard.SetHelpHandler([this] { ShowHelpTopics(); });
     if (wizard.Run() == FormWizard::kCancelled) return;
     SetModified(true);
     SetCommandEnabled(mnuFileSave_, false);
@@ -166,6 +167,7 @@ void FormMain::CloseCurve() {
 }
 
 void FormMain::RecordCylinderLayoutName() {
+  // A named layout is what the writer stores as the cylinder text of a custom-layout curve.
   if (IsCustomCylinderLayout(context_.curve.CustType)) context_.CustName = context_.curve.CustType;
 }
 
@@ -258,8 +260,8 @@ void FormMain::SetModified(bool modified) {
 void FormMain::EnableCurveControls() {
   documentOpen_ = true;
   for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
-                          mnuFilePrintGraph_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
-                          mnuConfigCurveFallback_, graphCopy_, graphPaste_})
+                          mnuFilePrintGraph_, mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_,
+                          mnuConfigSensors_, mnuConfigCurveFallback_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, true);
   for (QWidget* field : std::initializer_list<QWidget*>{
            txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_, txtSensor1_, txtSensor2_,
@@ -271,8 +273,8 @@ void FormMain::EnableCurveControls() {
 void FormMain::ClearCurveControls() {
   documentOpen_ = false;
   for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_,
-                          mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_, mnuConfigCurveFallback_,
-                          graphCopy_, graphPaste_})
+                          mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
+                          mnuConfigCurveFallback_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, false);
   // Programming a rev limit needs no curve.
   SetCommandEnabled(mnuFileProgramRevLimit_, true);

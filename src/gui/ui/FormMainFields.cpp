@@ -62,14 +62,13 @@ bool FormMain::ValidateRpmSwitch(NumericField* field) {
     NumericField* field;
     NumericField* partner;
     std::int16_t& value;
-    std::int16_t& partnerValue;
     bool isStart;
   };
   const Switch switches[] = {
-      {txtRpmSw1Start_, txtRpmSw1Stop_, graph.RpmSw1Start, graph.RpmSw1Stop, true},
-      {txtRpmSw1Stop_, txtRpmSw1Start_, graph.RpmSw1Stop, graph.RpmSw1Start, false},
-      {txtRpmSw2Start_, txtRpmSw2Stop_, graph.RpmSw2Start, graph.RpmSw2Stop, true},
-      {txtRpmSw2Stop_, txtRpmSw2Start_, graph.RpmSw2Stop, graph.RpmSw2Start, false},
+      {txtRpmSw1Start_, txtRpmSw1Stop_, graph.RpmSw1Start, true},
+      {txtRpmSw1Stop_, txtRpmSw1Start_, graph.RpmSw1Stop, false},
+      {txtRpmSw2Start_, txtRpmSw2Stop_, graph.RpmSw2Start, true},
+      {txtRpmSw2Stop_, txtRpmSw2Start_, graph.RpmSw2Stop, false},
   };
   for (const Switch& sw : switches) {
     if (sw.field != field) continue;
@@ -104,6 +103,7 @@ void FormMain::NoteEdited(const QString& text) {
 void FormMain::TransitionsChosen(int index) {
   Guarded([&] {
     SensorStateGraph& graph = CurrentGraph();
+    if (index + 2 == graph.NumTransitions) return;
     try {
       SetNumTransitions(graph, index + 2, context_.curve.CurveFallback);
     } catch (...) {
@@ -119,6 +119,7 @@ void FormMain::TransitionsChosen(int index) {
 void FormMain::SparksChosen(int index) {
   Guarded([&] {
     SensorStateGraph& graph = CurrentGraph();
+    if (index + 1 == graph.NumSparks) return;
     try {
       SetNumSparks(graph, index + 1, RuleContextFor(context_.curve, context_.coilLimits));
     } catch (...) {

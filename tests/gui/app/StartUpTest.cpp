@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 
 #include "core/app/Settings.h"
@@ -140,6 +141,21 @@ TEST_F(StartUpTest, AFailedSaveAtShutDownIsShownAndTheWindowStillCloses) {
   memory.FailValue("LastFileA", win32::kAccessDenied);
   EXPECT_TRUE(run.startUp.MainWindow()->close());
   EXPECT_EQ(run.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrRegistryDenied)});
+}
+
+TEST(InstallerSwitchTest, RegistrationEndsTheProgramWithoutAWindow) {
+  for (const char* word : {"/REG", "/unreg"}) {
+    QProcess program;
+    // No window system at all: reaching for one would fail the run.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CURVEDESK_BUILD_BIN_DIR "/curvedesk"), {QString::fromLatin1(word), "a.ocx", "b.ocx"});
+    ASSERT_TRUE(program.waitForFinished(20000)) << word;
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << word;
+    EXPECT_EQ(program.exitCode(), 0) << word;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "gui/ui/MainWindowFixture.h"
 
 #include "core/common/ErrorMessages.h"
+#include "core/graph/GraphScale.h"
+#include "gui/graph/GraphView.h"
 
 namespace curvedesk::testing {
 namespace {
@@ -121,6 +123,22 @@ TEST_F(FormMainFieldsTest, RefusedListChoicesRollBackWithOneMessage) {
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrSparkPlotSpacing)});
   EXPECT_EQ(Shown().NumSparks, 1);
   EXPECT_EQ(Find<QComboBox>("cboNumSparks")->currentText(), "1");
+}
+
+TEST_F(FormMainFieldsTest, DraggingTheRevLimitLineUpdatesTheFieldAndMarksTheChange) {
+  auto* graph = Find<GraphView>("picGraph");
+  const QPointF line = graph->ToWidget(QPointF(RpmToX(9000), AngleToY(100)));
+  const QPointF target = graph->ToWidget(QPointF(RpmToX(10500), AngleToY(100)));
+  QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier, line.toPoint());
+  QMouseEvent move(QEvent::MouseMove, target, graph->mapToGlobal(target), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(graph, &move);
+  QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, target.toPoint());
+
+  EXPECT_EQ(Shown().RevLimit, 10500);
+  EXPECT_EQ(Find<QLineEdit>("txtRevLimit")->text(), "10500");
+  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Title().endsWith("]*"));
 }
 
 TEST_F(FormMainFieldsTest, SensorStateSelectorShowsThatGraphWithoutMarkingAChange) {

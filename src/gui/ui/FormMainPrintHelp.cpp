@@ -1,0 +1,60 @@
+// The main window's printing and help commands.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QWhatsThis>
+
+#include "gui/graph/GraphView.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/print/GraphPdfExport.h"
+#include "gui/print/PrintGraphCommand.h"
+#include "gui/ui/FileDialogs.h"
+#include "gui/ui/FormMain.h"
+#include "gui/ui/MakerLogo.h"
+
+namespace curvedesk {
+
+// A field whose check fails keeps the focus; then nothing is printed.
+bool FormMain::FocusGraph() {
+  picGraph_->setFocus(Qt::OtherFocusReason);
+  QCoreApplication::processEvents();
+  return focusWidget() == picGraph_;
+}
+
+void FormMain::PrintGraph() {
+  Guarded([this] {
+    if (!FocusGraph()) return;
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrintGraphCommand(this, *printer_, context_.curve, context_.CustName, PaintMakerLogo);
+  });
+}
+
+void FormMain::ExportPdf() {
+  Guarded([this] {
+    if (!FocusGraph()) return;
+    const QString curveName = QFileInfo(QString::fromStdString(context_.curve.FileName)).completeBaseName();
+    const QString suggested = QDir(QString::fromStdString(context_.folders.documentsDir))
+                                  .filePath(curveName.isEmpty() ? QStringLiteral("curve.pdf") : curveName + ".pdf");
+    const QString path = fileDialogs_.SaveFile(this, tr("Export PDF"), suggested, tr("PDF Files (*.pdf)"));
+    if (path.isEmpty()) return;
+    ExportGraphPdf(context_.curve, context_.CustName, path, PaintMakerLogo);
+  });
+}
+
+void FormMain::ShowHelpTopics() {
+  Guarded([this] {
+    auto* help = findChild<HelpWindow*>();
+    if (!help) {
+      help = new HelpWindow(HelpFolder(context_.folders.dataDir), this);
+      help->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+  });
+}
+
+void FormMain::EnterWhatsThisMode() { QWhatsThis::enterWhatsThisMode(); }
+
+}  // namespace curvedesk
