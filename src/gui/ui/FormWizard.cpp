@@ -39,7 +39,8 @@ FormWizard::FormWizard(AppContext& context, Prompter& prompter, QWidget* parent)
     : QDialog(parent), wizard_(context), prompter_(prompter) {
   setObjectName("FormWizard");
   setWindowTitle("Curve/Map Wizard");
-  setModal(true);
+  // Modal over the main window only, so the help window it opens takes input while it is up.
+  setWindowModality(Qt::WindowModal);
   pages_ = new QStackedWidget(this);
   BuildIgnitionPage();
   BuildEnginePage();

@@ -1,6 +1,9 @@
+#include <QDir>
 #include <QPushButton>
 #include <QTimer>
+#include <fstream>
 
+#include "gui/help/HelpWindow.h"
 #include "gui/ui/FormWizard.h"
 #include "gui/ui/MainWindowFixture.h"
 
@@ -9,23 +12,30 @@ namespace {
 
 using FormMainNewTest = MainWindowFixture;
 
-// Once the wizard is up, clicks its Next button `nexts` times and then `last`. The New command lets
-// pending events run before it opens the wizard, so the watch repeats until the wizard shows.
-void AnswerWizard(int nexts, const char* last) {
+// Once the wizard is up, runs answer on it. The New command lets pending events run before it opens
+// the wizard, so the watch repeats until the wizard shows.
+void WithWizard(std::function<void(FormWizard&)> answer) {
   auto* watch = new QTimer;
   watch->setInterval(5);
-  QObject::connect(watch, &QTimer::timeout, [watch, nexts, last] {
+  QObject::connect(watch, &QTimer::timeout, [watch, answer = std::move(answer)] {
     for (QWidget* top : QApplication::topLevelWidgets()) {
       auto* wizard = qobject_cast<FormWizard*>(top);
       if (!wizard || !wizard->isVisible()) continue;
       watch->stop();
       watch->deleteLater();
-      for (int i = 0; i < nexts; ++i) wizard->findChild<QPushButton*>("cmdNav3")->click();
-      wizard->findChild<QPushButton*>(last)->click();
+      answer(*wizard);
       return;
     }
   });
   watch->start();
+}
+
+// Clicks the wizard's Next button `nexts` times and then `last`.
+void AnswerWizard(int nexts, const char* last) {
+  WithWizard([nexts, last](FormWizard& wizard) {
+    for (int i = 0; i < nexts; ++i) wizard.findChild<QPushButton*>("cmdNav3")->click();
+    wizard.findChild<QPushButton*>(last)->click();
+  });
 }
 
 TEST_F(FormMainNewTest, FinishedWizardOpensTheNewCurve) {
@@ -53,6 +63,22 @@ TEST_F(FormMainNewTest, CancelledWizardLeavesNoCurve) {
   EXPECT_TRUE(Title().endsWith(" - [New]"));
   EXPECT_FALSE(Action("mnuFileSaveAs")->isEnabled());
   EXPECT_TRUE(Find<QLineEdit>("txtIgnitionNameModel")->text().isEmpty());
+}
+
+TEST_F(FormMainNewTest, F1InTheWizardOpensTheHelpWindow) {
+  const QString helpFolder = HelpFolder(context.folders.dataDir);
+  QDir().mkpath(helpFolder);
+  std::ofstream((helpFolder + "/index.html").toStdString()) << "<html><body>Help</body></html>";
+  bool helpShown = false;
+  WithWizard([&](FormWizard& wizard) {
+    QTest::keyClick(&wizard, Qt::Key_F1);
+    auto* help = window->findChild<HelpWindow*>();
+    helpShown = help && help->isVisible();
+    wizard.findChild<QPushButton*>("cmdNav1")->click();
+  });
+  Action("mnuFileNew")->trigger();
+  EXPECT_TRUE(helpShown);
+  EXPECT_EQ(prompter.Texts(), std::vector<std::string>{});
 }
 
 TEST_F(FormMainNewTest, CancelledSavePromptKeepsTheCurve) {
