@@ -26,6 +26,7 @@ void TakeEditionShots(const QString& folder, Edition edition, const QString& pre
   ReadIgnitionDescriptions(context.ignitionDescriptions, {CURVEDESK_SOURCE_DATA_DIR, CURVEDESK_SOURCE_DATA_DIR});
   SilentPrompter prompter;
   FormWizard wizard(context, prompter);
+  wizard.SetHelpHandler([] {});  // as in the program, which always has a help window to open
   wizard.show();
   auto* ignitions = wizard.findChild<QComboBox*>("cboIgnitionType");
   const int fullFeatured = ignitions->findText("Full Featured");
