@@ -43,7 +43,10 @@ void FormScrollText::ShowOverOwner() {
 void FormScrollText::AddTextLine(const std::string& line) {
   // Appending at the end, not at the cursor: a click into the text must not move where lines go.
   txtText_->moveCursor(QTextCursor::End);
-  txtText_->insertPlainText(QString::fromStdString(line) + QStringLiteral("\n"));
+  // Messages carry CR LF line breaks; the text box wants LF.
+  QString text = QString::fromStdString(line);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  txtText_->insertPlainText(text + QStringLiteral("\n"));
   txtText_->verticalScrollBar()->setValue(txtText_->verticalScrollBar()->maximum());
 }
 
