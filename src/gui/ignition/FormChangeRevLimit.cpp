@@ -77,6 +77,7 @@ FormChangeRevLimit::FormChangeRevLimit(Prompter& prompter, QWidget* parent)
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
+  txtRevLimit_->ShowText(QStringLiteral("6000"));
   txtRevLimit_->SetValidation([this] { return CheckRevLimit(); });
   txtRevLimit_->SetNextField(program);
   connect(up, &QToolButton::pressed, this, [this] { StartRepeat(+1); });

@@ -1,10 +1,10 @@
 #include "gui/ignition/FormProgress.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/platform/DialogPlacement.h"
 
