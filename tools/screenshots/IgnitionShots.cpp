@@ -63,7 +63,8 @@ void Settle(QWidget& widget) {
 void TakeIgnitionShots(const QString& folder) {
   QTemporaryDir data;
   AppContext context;
-  context.folders = {data.filePath(QStringLiteral("data")).toStdString(), data.filePath(QStringLiteral("docs")).toStdString()};
+  context.folders = {data.filePath(QStringLiteral("data")).toStdString(),
+                     data.filePath(QStringLiteral("docs")).toStdString()};
   QDir().mkpath(QString::fromStdString(context.folders.dataDir));
   QFile::copy(QStringLiteral(CURVEDESK_SOURCE_DATA_DIR "/tables.ini"),
               QString::fromStdString(context.folders.dataDir + "/tables.ini"));
@@ -95,7 +96,8 @@ void TakeIgnitionShots(const QString& folder) {
   IgnitionCommands commands(context, store, prompter, fileDialogs, session, &window);
   window.SetIgnitionCommands(commands);
 
-  FormCfgSerialPort port(context.settings, store, prompter, PortNaming::DevicePaths, [] { return std::string(); }, &window);
+  FormCfgSerialPort port(
+      context.settings, store, prompter, PortNaming::DevicePaths, [] { return std::string(); }, &window);
   port.show();
   Settle(port);
   Save(port, folder, "serial-port");

@@ -30,7 +30,8 @@ struct PortChoice {
 // Raises ErrGeneric with kPortEntryMessage for a typed numbered port that is not "COM" + 1..255.
 PortChoice ChoosePort(const std::string& entry, const std::string& comPortsList, PortNaming naming);
 
-inline constexpr const char* kPortEntryMessage = "Choose a port from the list or type one as COM and its number, for example COM3.";
+inline constexpr const char* kPortEntryMessage =
+    "Choose a port from the list or type one as COM and its number, for example COM3.";
 
 // How this system names its serial ports.
 PortNaming SystemPortNaming();

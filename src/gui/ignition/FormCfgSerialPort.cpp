@@ -16,8 +16,8 @@
 
 namespace curvedesk {
 
-FormCfgSerialPort::FormCfgSerialPort(AppSettings& settings, RegistryStore& store, Prompter& prompter,
-                                     PortNaming naming, PortDetector detectPorts, QWidget* parent)
+FormCfgSerialPort::FormCfgSerialPort(AppSettings& settings, RegistryStore& store, Prompter& prompter, PortNaming naming,
+                                     PortDetector detectPorts, QWidget* parent)
     : QDialog(parent),
       settings_(settings),
       store_(store),
@@ -35,7 +35,7 @@ FormCfgSerialPort::FormCfgSerialPort(AppSettings& settings, RegistryStore& store
   cboSerialPort_->setInsertPolicy(QComboBox::NoInsert);
   cboSerialPort_->setMinimumContentsLength(naming == PortNaming::Numbered ? 8 : 18);
   cboSerialPort_->lineEdit()->setPlaceholderText(naming == PortNaming::Numbered ? QStringLiteral("COM1")
-                                                                                 : QStringLiteral("/dev/ttyUSB0"));
+                                                                                : QStringLiteral("/dev/ttyUSB0"));
   auto* detect = new QPushButton(QStringLiteral("Detect Ports"), this);
   detect->setObjectName(QStringLiteral("cmdDetectPorts"));
   auto* port = new QGroupBox(QStringLiteral("Port"), this);
@@ -73,8 +73,8 @@ FormCfgSerialPort::FormCfgSerialPort(AppSettings& settings, RegistryStore& store
   connect(cancel, &QPushButton::clicked, this, &FormCfgSerialPort::Cancel);
 
   FillList(settings_.ComPortsList);
-  if (const auto entry = ConfiguredEntry(SplitPortsList(settings_.ComPortsList), settings_.ComPort,
-                                         settings_.ComDevice, naming_))
+  if (const auto entry =
+          ConfiguredEntry(SplitPortsList(settings_.ComPortsList), settings_.ComPort, settings_.ComDevice, naming_))
     cboSerialPort_->setCurrentIndex(static_cast<int>(*entry));
 }
 
@@ -114,7 +114,8 @@ void FormCfgSerialPort::DetectPorts() {
 void FormCfgSerialPort::EntryChosen(int index) {
   if (index < 0) return;
   try {
-    const PortChoice choice = ChoosePort(cboSerialPort_->itemText(index).toStdString(), settings_.ComPortsList, naming_);
+    const PortChoice choice =
+        ChoosePort(cboSerialPort_->itemText(index).toStdString(), settings_.ComPortsList, naming_);
     settings_.ComPort = choice.comPort;
     settings_.ComDevice = choice.comDevice;
   } catch (const AppError& error) {

@@ -1,7 +1,7 @@
 #include "gui/ignition/IgnitionCommands.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <functional>
+#include <utility>
 
 #include "core/app/Settings.h"
 #include "core/common/Utils.h"
@@ -10,8 +10,8 @@
 #include "core/ignition/ProgramRevLimit.h"
 #include "core/ignition/SerialPortSettings.h"
 #include "gui/ignition/BoardSession.h"
-#include "gui/ignition/FormChangeRevLimit.h"
 #include "gui/ignition/FormAbout.h"
+#include "gui/ignition/FormChangeRevLimit.h"
 #include "gui/ignition/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 #include "gui/ignition/PortDetection.h"
@@ -173,10 +173,9 @@ void IgnitionCommands::ProgramRevLimit() {
 
 void IgnitionCommands::UpgradeFirmware() {
   if (session_.Busy()) return;
-  const QString path =
-      fileDialogs_.OpenFile(owner_, QStringLiteral("Upgrade Firmware"),
-                            QString::fromStdString(context_.settings.DefFirmwareFilePath),
-                            FileDialogFilter(QStringLiteral("Tarvo Firmware Files"), QStringLiteral("*.rzx")));
+  const QString path = fileDialogs_.OpenFile(
+      owner_, QStringLiteral("Upgrade Firmware"), QString::fromStdString(context_.settings.DefFirmwareFilePath),
+      FileDialogFilter(QStringLiteral("Tarvo Firmware Files"), QStringLiteral("*.rzx")));
   if (path.isEmpty()) return;
   context_.settings.DefFirmwareFilePath = PathDirectory(path.toStdString());
   if (prompter_.Ask("Upgrade Firmware", kConfirmFirmware, Prompter::Icon::Warning, Prompter::Buttons::OkCancel) !=

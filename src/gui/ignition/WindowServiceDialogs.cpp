@@ -33,7 +33,7 @@ bool WindowServiceDialogs::ConfirmClearEngineStarts() {
 }
 
 ServiceDialogs::MaxRpmAnswer WindowServiceDialogs::AskMaxDesiredRpm(std::int32_t currentRpm,
-                                                                     std::int32_t exceededCount) {
+                                                                    std::int32_t exceededCount) {
   FormMaxDesiredRPM dialog(prompter_, owner_);
   const QString tag = dialog.Ask(currentRpm, exceededCount);
   if (tag == QStringLiteral("0")) return {MaxRpmButton::Clear, 0};

@@ -24,7 +24,8 @@ class NumericKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusIn) {
       // Getting the focus selects the whole text, as a typed answer replaces it.
-      if (auto* field = qobject_cast<QLineEdit*>(watched)) QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
+      if (auto* field = qobject_cast<QLineEdit*>(watched))
+        QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
       return false;
     }
     if (!numeric_ || event->type() != QEvent::KeyPress) return false;

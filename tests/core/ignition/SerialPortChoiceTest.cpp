@@ -1,7 +1,6 @@
-#include "core/ignition/SerialPortChoice.h"
-
 #include <gtest/gtest.h>
 
+#include "core/ignition/SerialPortChoice.h"
 #include "support/ErrorOf.h"
 
 namespace curvedesk {

@@ -24,9 +24,10 @@ void PresetBoard(BoardMemory& memory) {
 }
 
 void PresetPassword(BoardMemory& memory, std::uint32_t password) {
-  memory.Store(BoardMemory::kStar, 10,
-               std::vector<std::uint8_t>{static_cast<std::uint8_t>(password >> 16),
-                                         static_cast<std::uint8_t>(password >> 8), static_cast<std::uint8_t>(password)});
+  memory.Store(
+      BoardMemory::kStar, 10,
+      std::vector<std::uint8_t>{static_cast<std::uint8_t>(password >> 16), static_cast<std::uint8_t>(password >> 8),
+                                static_cast<std::uint8_t>(password)});
 }
 
 class AboutWindow : public IgnitionFixture {
@@ -43,9 +44,7 @@ class AboutWindow : public IgnitionFixture {
     return {Value("lblSerialNoVal"), Value("lblFwVersionVal"), Value("lblEngineStartsVal"),
             Value("lblEngineExcMaxRPMVal")};
   }
-  void DoubleClick(const char* label) {
-    QTest::mouseDClick(about->findChild<QLabel*>(label), Qt::LeftButton);
-  }
+  void DoubleClick(const char* label) { QTest::mouseDClick(about->findChild<QLabel*>(label), Qt::LeftButton); }
 
   std::unique_ptr<FormAbout> about;
 };

@@ -27,7 +27,9 @@ T* Child(QWidget& dialog, const char* name) {
   return found;
 }
 
-void Click(QWidget& dialog, const char* button) { QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton); }
+void Click(QWidget& dialog, const char* button) {
+  QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
+}
 
 TEST(FormEnterText, NumericEntryTakesOnlyDigitsWithinTheRange) {
   ScriptedPrompter prompter;
@@ -128,8 +130,8 @@ TEST_F(ChangeRevLimit, StepsBy50WithinTheRpmRange) {
     const char* from;
     bool up;
     const char* to;
-  } cases[] = {{"6000", true, "6050"}, {"12450", true, "12500"}, {"12500", true, "12500"},
-               {"6000", false, "5950"}, {"50", false, "0"},      {"0", false, "0"}};
+  } cases[] = {{"6000", true, "6050"},  {"12450", true, "12500"}, {"12500", true, "12500"},
+               {"6000", false, "5950"}, {"50", false, "0"},       {"0", false, "0"}};
   for (const auto& c : cases) {
     Show(c.from);
     c.up ? dialog.StepUp() : dialog.StepDown();

@@ -21,11 +21,8 @@ using namespace std::chrono_literals;
 using board::BoardMemory;
 
 // The protocol's waits, shortened so that a silent board fails in well under a second.
-inline constexpr ProtocolTimings kTestTimings{.identifyWait = 60ms,
-                                              .identifyAttempts = 3,
-                                              .readySilence = 300ms,
-                                              .endRecordWait = 300ms,
-                                              .wordReadLimit = 100ms};
+inline constexpr ProtocolTimings kTestTimings{
+    .identifyWait = 60ms, .identifyAttempts = 3, .readySilence = 300ms, .endRecordWait = 300ms, .wordReadLimit = 100ms};
 
 // The main window with its ignition commands, speaking through the program's serial link to the
 // emulated board on a pseudo-terminal at 19200 baud. The serial port is configured unless a test
@@ -66,8 +63,9 @@ class IgnitionFixture : public MainWindowFixture {
 
   board::BoardModel board;
   board::PtyBoard pty{board, 19200};
-  QtSerialLink link{[this] { return ConfiguredPortName(context.settings.ComPort, context.settings.ComDevice,
-                                                       PortNaming::DevicePaths); }};
+  QtSerialLink link{[this] {
+    return ConfiguredPortName(context.settings.ComPort, context.settings.ComDevice, PortNaming::DevicePaths);
+  }};
   BoardSession session{link, "19200,n,8,1", kTestTimings};
   MemoryRegistryStore store;
   std::unique_ptr<IgnitionCommands> commands;

@@ -56,7 +56,8 @@ class ModalScript : public QObject {
     })
                                : std::move(steps_.front());
     if (!steps_.empty()) steps_.pop_front();
-    QMetaObject::invokeMethod(dialog, [dialog, step] { step(*dialog); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        dialog, [dialog, step] { step(*dialog); }, Qt::QueuedConnection);
     return false;
   }
 

@@ -65,11 +65,11 @@ TEST_F(ProgramIgnitionWindow, WritesTheCurveWithTheLogAndTheSuccessMessage) {
   EXPECT_EQ(prompter.asked[1].text, "Ignition programmed successfully");
 
   const QString log = commands->LogWindow()->Text();
-  for (const char* line : {"Establishing communications with ignition board ...\n... successful.\n",
-                           "Programming common data for all sensor states ...\n    (UNUSED) = $00\n",
-                           "    CurveFallback = $", "\nProgramming sensor state data in slot 4 ...\n",
-                           "\n    STARTUP RPM ...\n    -----------------------\n", "\n    RPM 9 ...\n",
-                           "\nWriting end-of-file marker ...\n... successful.\n\nPROGRAMMING COMPLETED.\n"})
+  for (const char* line :
+       {"Establishing communications with ignition board ...\n... successful.\n",
+        "Programming common data for all sensor states ...\n    (UNUSED) = $00\n", "    CurveFallback = $",
+        "\nProgramming sensor state data in slot 4 ...\n", "\n    STARTUP RPM ...\n    -----------------------\n",
+        "\n    RPM 9 ...\n", "\nWriting end-of-file marker ...\n... successful.\n\nPROGRAMMING COMPLETED.\n"})
     EXPECT_TRUE(log.contains(QString::fromLatin1(line))) << line;
   const QString rule(60, QLatin1Char('='));
   EXPECT_TRUE(log.endsWith("\n" + rule + "\n    Please press this window's Close button to continue.\n" + rule + "\n"));
@@ -97,7 +97,8 @@ TEST_F(ProgramIgnitionWindow, AnUnconfiguredPortShowsTheInstructionsAndThePortDi
 
   EXPECT_TRUE(script.Done());
   ASSERT_EQ(prompter.asked.size(), 2u);
-  EXPECT_EQ(prompter.asked[0].text.rfind("You must configure the serial port before programming an ignition\r\n", 0), 0u);
+  EXPECT_EQ(prompter.asked[0].text.rfind("You must configure the serial port before programming an ignition\r\n", 0),
+            0u);
   EXPECT_EQ(prompter.asked[1].title, "Program Ignition");
   EXPECT_TRUE(IsProgramSerialSet(store, kSettingsKey));
   EXPECT_EQ(LoadComDevice(store, kSettingsKey), pty.DevicePath());
@@ -109,7 +110,8 @@ TEST_F(ProgramIgnitionWindow, AnUntouchedGraphIsRefusedWithoutContactingTheBoard
   context.curve.Graphs[1] = context.defaultGraph;
   Action("mnuFileProgramIgnition")->trigger();
   ASSERT_EQ(prompter.asked.size(), 1u);
-  EXPECT_EQ(prompter.asked[0].text, "You must complete the graphs for every Sensor State\r\nbefore programming is allowed.");
+  EXPECT_EQ(prompter.asked[0].text,
+            "You must complete the graphs for every Sensor State\r\nbefore programming is allowed.");
   EXPECT_EQ(commands->LogWindow(), nullptr);
   EXPECT_EQ(pty.CharactersToBoard(), 0u);
 }
