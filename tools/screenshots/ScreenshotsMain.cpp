@@ -15,5 +15,6 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(folder);
   curvedesk::shots::TakeGraphShots(folder);
   curvedesk::shots::TakeMainWindowShots(folder);
+  curvedesk::shots::TakeIgnitionShots(folder);
   return 0;
 }

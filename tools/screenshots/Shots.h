@@ -14,5 +14,6 @@ void SaveHighDpi(QWidget& widget, const QString& folder, const QString& name);
 // One function per group of pictures.
 void TakeGraphShots(const QString& folder);
 void TakeMainWindowShots(const QString& folder);
+void TakeIgnitionShots(const QString& folder);
 
 }  // namespace curvedesk::shots
