@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
   QDir().mkpath(folder);
   curvedesk::shots::TakeGraphShots(folder);
   curvedesk::shots::TakeMainWindowShots(folder);
+  curvedesk::shots::TakeIgnitionShots(folder);
   curvedesk::shots::TakeWizardShots(folder);
   return 0;
 }

@@ -14,6 +14,7 @@ void SaveHighDpi(QWidget& widget, const QString& folder, const QString& name);
 // One function per group of pictures.
 void TakeGraphShots(const QString& folder);
 void TakeMainWindowShots(const QString& folder);
+void TakeIgnitionShots(const QString& folder);
 void TakeWizardShots(const QString& folder);
 
 }  // namespace curvedesk::shots

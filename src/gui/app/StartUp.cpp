@@ -5,8 +5,13 @@
 #include <QPixmap>
 
 #include "core/app/Settings.h"
+#include "core/ignition/SerialPortChoice.h"
+#include "core/ignition/SerialPortSettings.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "core/model/IgnitionDescriptionReader.h"
+#include "gui/ignition/BoardSession.h"
+#include "gui/ignition/IgnitionCommands.h"
+#include "gui/ignition/QtSerialLink.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/MakerLogo.h"
 
@@ -38,7 +43,16 @@ bool StartUp::Run(const std::string& startupFile) {
   context_.StartupFile = startupFile;
   try {
     LoadSettings(store_, context_.folders, context_.settings);
+    context_.settings.ComDevice = LoadComDevice(store_, kSettingsKey);
     window_ = std::make_unique<FormMain>(context_, prompter_, fileDialogs_);
+    // The port is named when the first job opens it; a port chosen later waits for the next start.
+    link_ = std::make_unique<QtSerialLink>([this] {
+      return ConfiguredPortName(context_.settings.ComPort, context_.settings.ComDevice, SystemPortNaming());
+    });
+    session_ = std::make_unique<BoardSession>(*link_, context_.settings.ComSettings);
+    ignitionCommands_ =
+        std::make_unique<IgnitionCommands>(context_, store_, prompter_, fileDialogs_, *session_, window_.get());
+    window_->SetIgnitionCommands(*ignitionCommands_);
     window_->setWindowIcon(ProgramIcon());
     window_->SetUnloadHandler([this] { ShutDown(); });
     ClearCurve(context_.curve, context_.defaultGraph);

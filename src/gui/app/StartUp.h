@@ -9,8 +9,11 @@
 
 namespace curvedesk {
 
+class BoardSession;
 class FileDialogs;
 class FormMain;
+class IgnitionCommands;
+class QtSerialLink;
 
 // The program's start and end around the main window: settings, the curve model, the ignition
 // descriptions and the start-up file on the way in; settings and the other windows on the way out.
@@ -36,6 +39,10 @@ class StartUp {
   RegistryStore& store_;
   Prompter& prompter_;
   FileDialogs& fileDialogs_;
+  // The one serial port and the commands that use it; they outlive the main window.
+  std::unique_ptr<QtSerialLink> link_;
+  std::unique_ptr<BoardSession> session_;
+  std::unique_ptr<IgnitionCommands> ignitionCommands_;
   std::unique_ptr<FormMain> window_;
 };
 

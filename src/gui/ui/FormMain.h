@@ -25,6 +25,7 @@ namespace curvedesk {
 class CoilPicture;
 class FileDialogs;
 class GraphView;
+class IgnitionCommands;
 class MakerLogo;
 class NumericField;
 
@@ -48,6 +49,10 @@ class FormMain : public QMainWindow {
   void EnableCurveControls();
   void ClearCurveControls();
   bool DocumentOpen() const { return documentOpen_; }
+
+  // Wires the commands that speak to the ignition to their menu entries and buttons; while one of
+  // their jobs runs, every command of this window is disabled and the window cannot be closed.
+  void SetIgnitionCommands(IgnitionCommands& commands);
 
   // The maker's logo kept hidden for printing.
   MakerLogo* PrintLogo() const { return picLogo_; }
@@ -116,6 +121,7 @@ class FormMain : public QMainWindow {
   void FillSensorStateList();
 
   void SetCommandEnabled(QAction* action, bool enabled);
+  void LockForBoardJob(bool busy);
   SensorStateGraph& CurrentGraph();
   // Runs an event handler's work; any error is shown through the prompter.
   void Guarded(const std::function<void()>& work);
@@ -156,6 +162,9 @@ class FormMain : public QMainWindow {
   QAction* graphPaste_ = nullptr;
   // Commands whose windows are not part of the program yet: they stay disabled.
   QSet<QAction*> unavailable_;
+  // The commands a running board job disabled, enabled again when it ends.
+  QList<QAction*> lockedCommands_;
+  bool boardJobRunning_ = false;
 
   // Fields.
   GraphView* picGraph_ = nullptr;

@@ -203,6 +203,11 @@ void FormMain::Exit() {
 }
 
 void FormMain::closeEvent(QCloseEvent* event) {
+  // The job's windows and its wait for the board live inside this window's event handler.
+  if (boardJobRunning_) {
+    event->ignore();
+    return;
+  }
   bool closing = false;
   Guarded([&] {
     if (!isMinimized() && !CommitPendingEdits()) return;

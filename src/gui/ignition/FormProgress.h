@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include "core/ignition/ProgressSink.h"
+
+class QProgressBar;
+
+namespace curvedesk {
+
+// The progress window of a long job (programming, printing): a caption and a bar from 0 to 100,
+// shown without blocking over the window that started the job. Only the program closes it; each
+// step lets pending window events run so the windows stay alive.
+class FormProgress : public QWidget, public ProgressSink {
+  Q_OBJECT
+ public:
+  FormProgress(const QString& caption, QWidget* owner);
+
+  // Shows the window placed over its owner by the dialog placement rule.
+  void ShowOverOwner();
+  void SetProgress(int percent) override;
+  int Progress() const;
+  // Closes the window for good; the user cannot.
+  void CloseByProgram();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QProgressBar* prgProgress_;
+  bool closing_ = false;
+};
+
+}  // namespace curvedesk

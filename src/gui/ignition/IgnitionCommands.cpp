@@ -1,0 +1,202 @@
+#include "gui/ignition/IgnitionCommands.h"
+
+#include <functional>
+#include <utility>
+
+#include "core/app/Settings.h"
+#include "core/common/Utils.h"
+#include "core/ignition/Firmware.h"
+#include "core/ignition/ProgramIgnition.h"
+#include "core/ignition/ProgramRevLimit.h"
+#include "core/ignition/SerialPortSettings.h"
+#include "gui/ignition/BoardSession.h"
+#include "gui/ignition/FormAbout.h"
+#include "gui/ignition/FormChangeRevLimit.h"
+#include "gui/ignition/FormProgress.h"
+#include "gui/ignition/FormScrollText.h"
+#include "gui/ignition/PortDetection.h"
+#include "gui/ui/FileDialogs.h"
+
+namespace curvedesk {
+
+namespace {
+
+constexpr const char* kProgramInstructions =
+    "You must configure the serial port before programming an ignition\r\n"
+    "Plug the USB cable into the QMA adapter and the computer now. The ignition must be plugged into the QMA edge "
+    "connector and power applied to the ignition*. The QMA programmer LED light must be on. After clicking OK Press "
+    "Detect Ports and choose a COM port. Pick the highest COM port in the list.\r\n"
+    "* Power does not have to be applied to the ignition wire harness if using optional QMA external power adapter.";
+
+constexpr const char* kConfirmRevLimit =
+    "This will program the Rev. limit into the ignition.\r\n"
+    "This value will be written to all sensor states.\r\n"
+    "Make sure there is power to the ignition and that\r\n"
+    "it is attached to the computer.  Press OK to\r\n"
+    "continue programming.  Remove the program\r\n"
+    "connector from the ignition when finished.";
+
+constexpr const char* kConfirmFirmware =
+    "This will program new firmware into the ignition.\r\n"
+    "\r\n"
+    "Make sure an ignition board is attached and\r\n"
+    "press OK to continue programming.";
+
+// The log and progress windows of a programming run appear when the run starts talking to the
+// board, after the refusals and the confirmation.
+class ProgrammingWindows : public LogSink, public ProgressSink {
+ public:
+  explicit ProgrammingWindows(std::function<void()> open) : open_(std::move(open)) {}
+  void Attach(FormScrollText* log, FormProgress* progress) {
+    log_ = log;
+    progress_ = progress;
+  }
+  void AddTextLine(const std::string& line) override {
+    OpenOnce();
+    log_->AddTextLine(line);
+  }
+  void SetProgress(int percent) override {
+    OpenOnce();
+    progress_->SetProgress(percent);
+  }
+
+ private:
+  void OpenOnce() {
+    if (open_) std::exchange(open_, nullptr)();
+  }
+  std::function<void()> open_;
+  FormScrollText* log_ = nullptr;
+  FormProgress* progress_ = nullptr;
+};
+
+// A progress window for one job, closed whichever way the job ends.
+class JobProgress {
+ public:
+  JobProgress(const QString& caption, QWidget* owner) : window_(caption, owner) { window_.ShowOverOwner(); }
+  ~JobProgress() { window_.CloseByProgram(); }
+  JobProgress(const JobProgress&) = delete;
+  JobProgress& operator=(const JobProgress&) = delete;
+  FormProgress& Window() { return window_; }
+
+ private:
+  FormProgress window_;
+};
+
+}  // namespace
+
+IgnitionCommands::IgnitionCommands(AppContext& context, RegistryStore& store, Prompter& prompter,
+                                   FileDialogs& fileDialogs, BoardSession& session, QWidget* owner)
+    : context_(context),
+      store_(store),
+      prompter_(prompter),
+      fileDialogs_(fileDialogs),
+      session_(session),
+      owner_(owner),
+      detectPorts_([] { return curvedesk::DetectPorts(); }) {}
+
+IgnitionCommands::~IgnitionCommands() = default;
+
+void IgnitionCommands::ConfigureSerialPort() {
+  FormCfgSerialPort dialog(context_.settings, store_, prompter_, SystemPortNaming(), detectPorts_, owner_);
+  dialog.Ask();
+}
+
+void IgnitionCommands::EnsureSerialPortSet(const std::string& title, const std::string& instructions) {
+  bool portSet = false;
+  try {
+    portSet = IsProgramSerialSet(store_, kSettingsKey);
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+  }
+  if (portSet) return;
+  prompter_.Tell(title, instructions, title.empty() ? Prompter::Icon::None : Prompter::Icon::Warning);
+  ConfigureSerialPort();
+}
+
+void IgnitionCommands::OpenProgrammingWindows() {
+  const QString caption = QString::fromLatin1(kProgramCurveCaption);
+  delete log_;
+  delete progress_;
+  log_ = new FormScrollText(caption, owner_);
+  progress_ = new FormProgress(caption, owner_);
+  log_->SetRunning(true);
+  log_->ShowOverOwner();
+  progress_->ShowOverOwner();
+  // Beneath the log, so that the bar does not hide the lines being written.
+  const QRect logFrame = log_->frameGeometry();
+  progress_->move(logFrame.center().x() - progress_->frameGeometry().width() / 2, logFrame.bottom() + 8);
+}
+
+void IgnitionCommands::CloseProgrammingWindows() {
+  if (!log_) return;
+  log_->SetRunning(false);
+  log_->CloseByProgram();
+  progress_->CloseByProgram();
+}
+
+void IgnitionCommands::ProgramIgnition() {
+  if (session_.Busy()) return;
+  EnsureSerialPortSet("", kProgramInstructions);
+  BoardSession::Job job(session_);
+  ProgrammingWindows windows([this, &windows] {
+    OpenProgrammingWindows();
+    windows.Attach(log_, progress_);
+  });
+  try {
+    ::curvedesk::ProgramIgnition(context_.folders, context_.curve, context_.defaultGraph, session_.Board(), windows,
+                                 windows, prompter_);
+    CloseProgrammingWindows();
+  } catch (const AppError& error) {
+    CloseProgrammingWindows();
+    ShowError(prompter_, error);
+  }
+}
+
+void IgnitionCommands::ProgramRevLimit() {
+  if (session_.Busy()) return;
+  FormChangeRevLimit dialog(prompter_, owner_);
+  if (dialog.Ask() != QStringLiteral("1")) return;
+  if (prompter_.Ask("Program Rev. Limit", kConfirmRevLimit, Prompter::Icon::Warning, Prompter::Buttons::OkCancel) !=
+      Prompter::Answer::Ok)
+    return;
+  BoardSession::Job job(session_);
+  try {
+    {
+      JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
+      ::curvedesk::ProgramRevLimit(session_.Board(), dialog.RevLimit(), progress.Window());
+    }
+    prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+  }
+}
+
+void IgnitionCommands::UpgradeFirmware() {
+  if (session_.Busy()) return;
+  const QString path = fileDialogs_.OpenFile(
+      owner_, QStringLiteral("Upgrade Firmware"), QString::fromStdString(context_.settings.DefFirmwareFilePath),
+      FileDialogFilter(QStringLiteral("Tarvo Firmware Files"), QStringLiteral("*.rzx")));
+  if (path.isEmpty()) return;
+  context_.settings.DefFirmwareFilePath = PathDirectory(path.toStdString());
+  if (prompter_.Ask("Upgrade Firmware", kConfirmFirmware, Prompter::Icon::Warning, Prompter::Buttons::OkCancel) !=
+      Prompter::Answer::Ok)
+    return;
+  BoardSession::Job job(session_);
+  try {
+    {
+      JobProgress progress(QStringLiteral("Programming firmware ..."), owner_);
+      ProgramFirmware(session_.Board(), path.toStdString(), progress.Window());
+      progress.Window().hide();
+      prompter_.Tell("", "Firmware updated successfully", Prompter::Icon::None);
+    }
+  } catch (const AppError& error) {
+    ShowError(prompter_, error);
+  }
+}
+
+void IgnitionCommands::ShowAbout() {
+  FormAbout about(*this, owner_);
+  about.exec();
+}
+
+}  // namespace curvedesk

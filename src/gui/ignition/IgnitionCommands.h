@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <string>
+
+#include "core/common/Prompter.h"
+#include "core/common/Registry.h"
+#include "core/model/AppContext.h"
+#include "gui/ignition/FormCfgSerialPort.h"
+#include "gui/ignition/FormProgress.h"
+#include "gui/ignition/FormScrollText.h"
+
+class QWidget;
+
+namespace curvedesk {
+
+class BoardSession;
+class FileDialogs;
+
+// The commands of the main window that speak to the ignition: Program Ignition, Program Rev.
+// Limit, Configure Serial Port, Upgrade Firmware and About. Each is a window event handler: it
+// shows its own errors. The main window commits pending field edits before calling the commands
+// that need it, and disables every command that starts a job while the session is busy.
+class IgnitionCommands : public QObject {
+  Q_OBJECT
+ public:
+  IgnitionCommands(AppContext& context, RegistryStore& store, Prompter& prompter, FileDialogs& fileDialogs,
+                   BoardSession& session, QWidget* owner);
+  ~IgnitionCommands() override;
+
+  // Where Detect Ports looks; the system's ports unless a test says otherwise.
+  void SetPortDetector(FormCfgSerialPort::PortDetector detector) { detectPorts_ = std::move(detector); }
+
+  void ConfigureSerialPort();
+  void ProgramIgnition();
+  void ProgramRevLimit();
+  void UpgradeFirmware();
+  void ShowAbout();
+
+  // Before a job that needs the port: while ProgramSerialSet is not "1", the instructions and then
+  // the serial port dialog.
+  void EnsureSerialPortSet(const std::string& title, const std::string& instructions);
+
+  BoardSession& Session() { return session_; }
+  Prompter& MessagePrompter() { return prompter_; }
+  // The windows of the last programming run, kept after it for a look at what they showed.
+  FormScrollText* LogWindow() const { return log_; }
+  FormProgress* ProgressWindow() const { return progress_; }
+
+ private:
+  void OpenProgrammingWindows();
+  void CloseProgrammingWindows();
+
+  AppContext& context_;
+  RegistryStore& store_;
+  Prompter& prompter_;
+  FileDialogs& fileDialogs_;
+  BoardSession& session_;
+  QWidget* owner_;
+  FormCfgSerialPort::PortDetector detectPorts_;
+  // Owned by the owner window, which may go first.
+  QPointer<FormScrollText> log_;
+  QPointer<FormProgress> progress_;
+};
+
+}  // namespace curvedesk
