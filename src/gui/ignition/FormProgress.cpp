@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -12,15 +13,18 @@ namespace curvedesk {
 
 FormProgress::FormProgress(const QString& caption, QWidget* owner)
     // A tool window without a close button: the job decides when it goes.
-    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), prgProgress_(new QProgressBar(this)) {
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), lblProgress_(new QLabel(this)), prgProgress_(new QProgressBar(this)) {
   setObjectName(QStringLiteral("FormProgress"));
   setWindowTitle(caption);
+  lblProgress_->setObjectName(QStringLiteral("lblProgress"));
+  lblProgress_->hide();
   prgProgress_->setObjectName(QStringLiteral("prgProgress"));
   prgProgress_->setRange(0, 100);
   prgProgress_->setValue(0);
   prgProgress_->setMinimumWidth(360);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 14, 16, 14);
+  layout->addWidget(lblProgress_);
   layout->addWidget(prgProgress_);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -34,6 +38,12 @@ void FormProgress::ShowOverOwner() {
 
 void FormProgress::SetProgress(int percent) {
   prgProgress_->setValue(std::clamp(percent, 0, 100));
+  QApplication::processEvents();
+}
+
+void FormProgress::SetLabel(const QString& text) {
+  lblProgress_->setText(text);
+  lblProgress_->setVisible(!text.isEmpty());
   QApplication::processEvents();
 }
 

@@ -6,6 +6,8 @@
 
 class QProgressBar;
 
+class QLabel;
+
 namespace curvedesk {
 
 // The progress window of a long job (programming, printing): a caption and a bar from 0 to 100,
@@ -19,6 +21,8 @@ class FormProgress : public QWidget, public ProgressSink {
   // Shows the window placed over its owner by the dialog placement rule.
   void ShowOverOwner();
   void SetProgress(int percent) override;
+  // A line of text above the bar ("Printing page 2 ..."); hidden while empty.
+  void SetLabel(const QString& text);
   int Progress() const;
   // Closes the window for good; the user cannot.
   void CloseByProgram();
@@ -27,6 +31,7 @@ class FormProgress : public QWidget, public ProgressSink {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QLabel* lblProgress_;
   QProgressBar* prgProgress_;
   bool closing_ = false;
 };

@@ -1,29 +1,28 @@
 #include "gui/print/PrintGraphCommand.h"
 
-#include <QCoreApplication>
-#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QVBoxLayout>
 
 #include "core/common/AppError.h"
 #include "core/print/PrintedPage.h"
+#include "gui/ignition/FormProgress.h"
 
 namespace curvedesk {
 
-PrintProgressWindow::PrintProgressWindow(QWidget* parent) : QDialog(parent), label_(new QLabel(this)) {
-  setObjectName(QStringLiteral("frmPrintProgress"));
-  setWindowTitle(tr("Printing"));
-  label_->setMinimumWidth(240);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(label_);
-}
+namespace {
 
-void PrintProgressWindow::PageStarting(const std::string& text) {
-  label_->setText(QString::fromStdString(text));
-  QCoreApplication::processEvents();
-}
+// The progress window of the device jobs, captioned "Printing", naming the page being printed.
+class PrintingProgress : public PrintProgressSink {
+ public:
+  explicit PrintingProgress(FormProgress& window) : window_(window) {}
+  void PageStarting(const std::string& text) override { window_.SetLabel(QString::fromStdString(text)); }
+
+ private:
+  FormProgress& window_;
+};
+
+}  // namespace
 
 bool IsInstalledPrinter(const QString& name) {
   for (const QString& installed : QPrinterInfo::availablePrinterNames())
@@ -42,11 +41,12 @@ void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curv
   if (!IsInstalledPrinter(printer.printerName())) RaiseError(ErrPrinter);
 
   const bool selectionOnly = dialog.printRange() == QAbstractPrintDialog::Selection;
-  PrintProgressWindow progress(parent);
-  progress.show();
+  FormProgress window(QObject::tr("Printing"), parent);
+  window.ShowOverOwner();
+  PrintingProgress progress(window);
   const bool printed = PrintGraphPages(printer, printer.resolution(), curve, custName,
                                        PagesToPrint(curve, selectionOnly), logo, &progress);
-  progress.close();
+  window.CloseByProgram();
   if (!printed) RaiseError(ErrPrinter);
 }
 

@@ -1,26 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include <QString>
 
 #include "core/model/CurveData.h"
 #include "gui/print/PrintGraphPage.h"
 
-class QLabel;
 class QPrinter;
 class QWidget;
 
 namespace curvedesk {
-
-// The small "Printing" window: its label names the page being printed.
-class PrintProgressWindow : public QDialog, public PrintProgressSink {
-  Q_OBJECT
- public:
-  explicit PrintProgressWindow(QWidget* parent);
-  void PageStarting(const std::string& text) override;
-
- private:
-  QLabel* label_;
-};
 
 // The Print Graph command after the focus check: the print dialog over parent, preset with the
 // current printer and offering the selection (the graph on screen) but no page numbers; then one

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -73,6 +74,18 @@ TEST(FormProgressTest, ShowsTheValueAndOnlyTheProgramClosesIt) {
   EXPECT_TRUE(progress.isVisible());
   progress.CloseByProgram();
   EXPECT_FALSE(progress.isVisible());
+}
+
+TEST(FormProgressTest, ItsLabelShowsOnlyWhenItHasText) {
+  FormProgress progress("Printing", nullptr);
+  progress.ShowOverOwner();
+  auto* label = progress.findChild<QLabel*>("lblProgress");
+  ASSERT_NE(label, nullptr);
+  EXPECT_FALSE(label->isVisible());
+  progress.SetLabel("Printing page 2 ...");
+  EXPECT_TRUE(label->isVisible());
+  EXPECT_EQ(label->text(), "Printing page 2 ...");
+  progress.CloseByProgram();
 }
 
 }  // namespace
