@@ -29,6 +29,12 @@ constexpr double kPlotLineWidth = Units(30);
 constexpr double kRevLimitLineWidth = Units(15);
 constexpr double kNodeDotRadius = 75;
 
+// Cell texts shrink to fit their place rather than run into their neighbours, but never below this.
+constexpr int kSmallestCellPoints = 6;
+// Neighbouring cells stand this far apart: a caption may use the box width and this gap.
+constexpr double kCellGap = 85;
+constexpr double kValueMargin = 40;
+
 constexpr double kStateColumnX = 9392;
 constexpr double kStateLeftX = 8842;
 constexpr double kStateRightX = 9942;
@@ -51,14 +57,24 @@ class PageBuilder {
     Text(text, centreX - measure_.Width(text, style) / 2, top, style);
   }
 
-  // A box centred on the point with the value inside and the caption above or below it.
+  // The style made smaller, a point at a time, until the text is at most maxWidth wide.
+  TextStyle FittedStyle(const std::string& text, TextStyle style, double maxWidth) const {
+    while (style.pointSize > kSmallestCellPoints && measure_.Width(text, style) > maxWidth) --style.pointSize;
+    return style;
+  }
+
+  // A box centred on the point with the value inside and the caption above or below it. The
+  // specified fonts are wider than several cells (a long custom layout name, "Fallback RPM" over a
+  // narrow box), so both texts shrink to fit instead of overlapping their neighbours.
   void Cell(const std::string& caption, const std::string& value, double width, double height, double centreX,
             double centreY, bool captionAbove) {
     const double top = centreY - height / 2;
     page_.steps.push_back(PageBox{centreX - width / 2, top, width, height, kBoxLineWidth});
-    TextCentredAt(value, centreX, centreY - measure_.Height(kValueFont) / 2, kValueFont);
-    const double captionTop = captionAbove ? top - 50 - measure_.Height(kCaptionFont) : top + height + 70;
-    TextCentredAt(caption, centreX, captionTop, kCaptionFont);
+    const TextStyle valueFont = FittedStyle(value, kValueFont, width - kValueMargin);
+    TextCentredAt(value, centreX, centreY - measure_.Height(valueFont) / 2, valueFont);
+    const TextStyle captionFont = FittedStyle(caption, kCaptionFont, width + kCellGap);
+    const double captionTop = captionAbove ? top - 50 - measure_.Height(captionFont) : top + height + 70;
+    TextCentredAt(caption, centreX, captionTop, captionFont);
   }
 
   void Add(PageStep step) { page_.steps.push_back(std::move(step)); }

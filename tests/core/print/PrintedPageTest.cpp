@@ -44,7 +44,7 @@ class PrintedPageTest : public ::testing::Test {
   // The text drawn just inside the box whose centre is given, empty when there is none.
   static std::string ValueInBox(const PrintedPage& page, double centreX, double centreY) {
     for (const PageText& text : All<PageText>(page))
-      if (text.style == TextStyle{12, true} && text.top == centreY - 100 &&
+      if (text.style.bold && text.style.pointSize <= 12 && text.top == centreY - 100 &&
           text.left + static_cast<double>(text.text.size()) * 60 == centreX)
         return text.text;
     return "";
@@ -133,6 +133,16 @@ TEST_F(PrintedPageTest, RevLimitPrintsDashedLineAndValueOnlyWhenSet) {
   const PageText* caption = FindText(page, "Rev Limit @ RPM");
   ASSERT_NE(caption, nullptr);
   EXPECT_DOUBLE_EQ(caption->top, 1950 + 125 + 70);  // below its box
+}
+
+TEST_F(PrintedPageTest, CellTextsShrinkToTheirBoxInsteadOfRunningIntoTheirNeighbours) {
+  const PrintedPage page = Page();
+  const PageText* fits = FindText(page, "CD-7");  // 480 wide in the 2300 name box
+  ASSERT_NE(fits, nullptr);
+  EXPECT_EQ(fits->style, (TextStyle{12, true}));
+  const PageText* tooWide = FindText(page, "4 Cycle");  // 840 wide in a 750 box
+  ASSERT_NE(tooWide, nullptr);
+  EXPECT_EQ(tooWide->style, (TextStyle{6, true}));  // the fixed measure never gets narrower
 }
 
 TEST_F(PrintedPageTest, ConfigurationRowCellsCarryTheCurveSettings) {
