@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/AppContext.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {
@@ -11,8 +12,9 @@ namespace curvedesk {
 // either one not set (-1).
 bool RpmSwitchOrderHolds(int start, int stop);
 
-// The coils the coil selector offers for the spark distribution shown ("Coil" or "Distrib.").
-std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist);
+// The coils the coil selector offers for the spark distribution shown ("Coil" or "Distrib."). The
+// compact edition offers the "Quad Stack" and no "RW-1" or "Hex Stack".
+std::vector<std::string> CoilTypesOffered(const std::string& shownSparkDist, Edition edition);
 
 // One of the named custom cylinder layouts (exact text).
 bool IsCustomCylinderLayout(const std::string& name);

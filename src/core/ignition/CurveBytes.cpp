@@ -130,9 +130,7 @@ int CurveBytes::NodeValue(std::string_view symbol, const SensorStateGraph& graph
   if (symbol == "ThirdSpark") return ThirdSpark(graph, node);
 
   // IntervalSpark
-  const bool singleFiring = curve_.NumCylinders == kCustomCylinders || curve_.NumCylinders == 1 ||
-                            (curve_.NumCylinders == 2 && curve_.EngineType == kEngineFourStroke);
-  if (singleFiring) return 255;
+  if (SingleFiring()) return 255;
   const int interval = IntervalSat();
   switch (graph.NumSparks) {
     case 1: return interval;
@@ -140,6 +138,14 @@ int CurveBytes::NodeValue(std::string_view symbol, const SensorStateGraph& graph
     case 3: return interval - (ThirdSpark(graph, node) + SecondSpark(graph, node) + 2 * SparkDuration());
     default: return kUnusedByte;
   }
+}
+
+bool CurveBytes::SingleFiring() const {
+  // The compact edition's custom layouts with the crank rotor get the interval computed like any
+  // other layout.
+  const bool customLayout = curve_.NumCylinders == kCustomCylinders &&
+                            (edition_ == Edition::Full || curve_.RotorPos == kRotorCam);
+  return customLayout || curve_.NumCylinders == 1 || (curve_.NumCylinders == 2 && curve_.EngineType == kEngineFourStroke);
 }
 
 int CurveBytes::SparkDuration() const { return table_.Lookup("SparkDuration", RotorPart(curve_) + "_" + CylinderPart(curve_)); }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/ignition/TimingTable.h"
+#include "core/model/AppContext.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {
@@ -33,10 +34,12 @@ inline constexpr std::uint8_t kUnusedByte = 128;
 
 // The bytes programmed for a curve, computed from the curve and the timing table. Every value must
 // fit a byte: one that does not raises ErrOverflow naming the symbol, so a broken curve never
-// reaches the board as wrapped-around bytes. An unknown symbol raises ErrGeneric.
+// reaches the board as wrapped-around bytes. An unknown symbol raises ErrGeneric. The compact
+// edition writes one node byte differently ("IntervalSpark" of a custom layout on the crank).
 class CurveBytes {
  public:
-  CurveBytes(const CurveData& curve, const TimingTable& table) : curve_(curve), table_(table) {}
+  CurveBytes(const CurveData& curve, const TimingTable& table, Edition edition = Edition::Full)
+      : curve_(curve), table_(table), edition_(edition) {}
 
   std::uint8_t CommonDataByte(std::string_view symbol) const;
   // graphIndex 0..3; a graph at or beyond NumSensorStates gives 128 for every symbol.
@@ -51,8 +54,12 @@ class CurveBytes {
   int ThirdSpark(const SensorStateGraph& graph, const GraphNode& node) const;
   int NodeValue(std::string_view symbol, const SensorStateGraph& graph, const GraphNode& node) const;
 
+  // Whether "IntervalSpark" is 255: the cylinder fires once per interval.
+  bool SingleFiring() const;
+
   const CurveData& curve_;
   const TimingTable& table_;
+  Edition edition_;
 };
 
 // The graph indices that the ignition's slots 1..4 receive, as four digits ("1230": the only graph

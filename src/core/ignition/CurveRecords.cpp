@@ -63,8 +63,8 @@ class IgnoredProgress final : public ProgressSink {
 }  // namespace
 
 int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRecordWriter& writer, LogSink& log,
-                      ProgressSink& progress, int startProgress) {
-  const CurveBytes bytes(curve, table);
+                      ProgressSink& progress, int startProgress, Edition edition) {
+  const CurveBytes bytes(curve, table, edition);
   int percent = startProgress;
 
   log.AddTextLine("Programming common data for all sensor states ...");

@@ -8,6 +8,7 @@
 #include "core/ignition/LogSink.h"
 #include "core/ignition/ProgressSink.h"
 #include "core/ignition/TimingTable.h"
+#include "core/model/AppContext.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {
@@ -22,9 +23,10 @@ class CurveRecordWriter {
 // Computes the curve's common block and the four slots in send order, logging every byte by its
 // symbol ("    CurveFallback = $04") with the headings of the programming log, and hands each
 // record to the writer as soon as it is computed. Progress advances by 10 after the common block
-// and by 15 at the start of each slot, from `progress` on; returns the last value set.
+// and by 15 at the start of each slot, from `progress` on; returns the last value set. The bytes
+// are the given edition's.
 int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRecordWriter& writer, LogSink& log,
-                      ProgressSink& progress, int startProgress);
+                      ProgressSink& progress, int startProgress, Edition edition = Edition::Full);
 
 // The programming image without a board: the log's heading and byte lines, or the records as the
 // board receives them, one per line, ending with the end record ":00000001FF".

@@ -22,7 +22,7 @@ class BoardWriter final : public CurveRecordWriter {
 }  // namespace
 
 void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programmer& programmer, LogSink& log,
-                  ProgressSink& progress, Prompter& prompter) {
+                  ProgressSink& progress, Prompter& prompter, Edition edition) {
   progress.SetProgress(0);
   try {
     log.AddTextLine("Establishing communications with ignition board ...");
@@ -33,7 +33,7 @@ void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programm
 
     const TimingTable table = TimingTable::Load(tablePath);
     BoardWriter writer(programmer);
-    WriteCurveRecords(curve, table, writer, log, progress, 10);
+    WriteCurveRecords(curve, table, writer, log, progress, 10, edition);
 
     log.AddTextLine("");
     log.AddTextLine("Writing end-of-file marker ...");

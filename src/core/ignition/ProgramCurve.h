@@ -6,6 +6,7 @@
 #include "core/ignition/LogSink.h"
 #include "core/ignition/Programmer.h"
 #include "core/ignition/ProgressSink.h"
+#include "core/model/AppContext.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {
@@ -19,8 +20,8 @@ inline constexpr const char* kProgramCurveCaption = "Programming curve data ..."
 // goes through the prompter, then the log gets its closing lines. On any error the log gets the
 // ERROR banner and the message, and the same error is raised again; records already sent stay in
 // the board. The caller opens the log and progress windows before and closes them after, also
-// when it raises.
+// when it raises. The bytes are the given edition's.
 void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programmer& programmer, LogSink& log,
-                  ProgressSink& progress, Prompter& prompter);
+                  ProgressSink& progress, Prompter& prompter, Edition edition = Edition::Full);
 
 }  // namespace curvedesk

@@ -14,6 +14,6 @@ enum class ProgramIgnitionResult { Programmed, GraphsIncomplete, Cancelled };
 // the run's errors for the caller to show; nothing reaches the board before the confirmation.
 ProgramIgnitionResult ProgramIgnition(const AppFolders& folders, const CurveData& curve,
                                       const SensorStateGraph& defaultGraph, Programmer& programmer, LogSink& log,
-                                      ProgressSink& progress, Prompter& prompter);
+                                      ProgressSink& progress, Prompter& prompter, Edition edition = Edition::Full);
 
 }  // namespace curvedesk

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/AppError.h"
+#include "core/document/SensorSettings.h"
 #include "core/model/DisplayTexts.h"
 #include "core/wizard/CustomLayouts.h"
 
@@ -11,10 +12,6 @@ namespace curvedesk {
 namespace {
 
 constexpr int kUnset = -1;
-constexpr Currency kAnalogStart = Currency::FromTenths(20);
-constexpr Currency kThresholdMin = Currency::FromTenths(1);
-constexpr Currency kThresholdMax = Currency::FromTenths(40);
-constexpr Currency kThresholdStep = Currency::FromTenths(1);
 
 // A description value used as an index must name a choice the tables have; anything else means the
 // description in memory is not one the reader could have produced.
@@ -69,18 +66,12 @@ int CurveWizard::CustomLayoutIndex() const {
 void CurveWizard::ChooseSensorType(int sensor, int type) {
   const auto s = Index(sensor, 0, 1);
   chosen_.sensorType[s] = type;
-  Currency& threshold = chosen_.threshold[s];
-  if (type != kSensorAnalog) {
-    threshold = Currency{};
-  } else if (threshold == Currency{}) {
-    threshold = kAnalogStart;
-  }
+  chosen_.threshold[s] = ThresholdForSensorType(type, chosen_.threshold[s]);
 }
 
 void CurveWizard::StepThreshold(int sensor, bool up) {
   Currency& threshold = chosen_.threshold[Index(sensor, 0, 1)];
-  if (up && threshold < kThresholdMax) threshold.scaled += kThresholdStep.scaled;
-  if (!up && threshold > kThresholdMin) threshold.scaled -= kThresholdStep.scaled;
+  threshold = SteppedThreshold(threshold, up);
 }
 
 const IgnitionDescription& CurveWizard::Description() const {

@@ -144,7 +144,7 @@ void IgnitionCommands::ProgramIgnition() {
   });
   try {
     ::curvedesk::ProgramIgnition(context_.folders, context_.curve, context_.defaultGraph, session_.Board(), windows,
-                                 windows, prompter_);
+                                 windows, prompter_, context_.edition);
     CloseProgrammingWindows();
   } catch (const AppError& error) {
     CloseProgrammingWindows();

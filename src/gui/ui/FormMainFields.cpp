@@ -142,7 +142,7 @@ void FormMain::RebuildCoilList() {
   const QString chosen = cboCoilSat_->currentText();
   const QSignalBlocker quiet(cboCoilSat_);
   cboCoilSat_->clear();
-  for (const std::string& coil : CoilTypesOffered(txtSparkDist_->text().toStdString()))
+  for (const std::string& coil : CoilTypesOffered(txtSparkDist_->text().toStdString(), context_.edition))
     cboCoilSat_->addItem(QString::fromStdString(coil));
   cboCoilSat_->setCurrentIndex(cboCoilSat_->findText(chosen));
 }

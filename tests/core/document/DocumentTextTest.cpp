@@ -51,10 +51,19 @@ TEST(DocumentTextTest, SwitchStartMustStayBelowStopWhenBothAreSet) {
   EXPECT_TRUE(RpmSwitchOrderHolds(2000, -1));
 }
 
-TEST(DocumentTextTest, ADistributorOffersOnlyTheThreeOhmCoil) {
-  EXPECT_EQ(CoilTypesOffered("Distrib."), (std::vector<std::string>{"3 Ohm Primary Coil"}));
-  EXPECT_EQ(CoilTypesOffered("Coil"), (std::vector<std::string>{"KX-1", "RW-1", "KX-2", "3 Ohm Primary Coil", "ZNQ",
-                                                                "Hex Stack"}));
+TEST(DocumentTextTest, EachEditionOffersItsCoilsAndADistributorOnlyTheThreeOhmCoil) {
+  using Coils = std::vector<std::string>;
+  const struct {
+    Edition edition;
+    const char* sparkDist;
+    Coils offered;
+  } cases[] = {
+      {Edition::Full, "Coil", {"KX-1", "RW-1", "KX-2", "3 Ohm Primary Coil", "ZNQ", "Hex Stack"}},
+      {Edition::Full, "Distrib.", {"3 Ohm Primary Coil"}},
+      {Edition::Compact, "Coil", {"KX-1", "KX-2", "3 Ohm Primary Coil", "ZNQ", "Quad Stack"}},
+      {Edition::Compact, "Distrib.", {"3 Ohm Primary Coil"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CoilTypesOffered(c.sparkDist, c.edition), c.offered) << c.sparkDist;
 }
 
 TEST(DocumentTextTest, CustomLayoutNamesMatchExactly) {

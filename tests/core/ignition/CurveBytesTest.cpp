@@ -251,6 +251,33 @@ TEST(NodeByte, IntervalsByEngine) {
   }
 }
 
+TEST(NodeByte, CompactEditionComputesTheIntervalOfACustomLayoutOnTheCrank) {
+  struct Case {
+    Edition edition;
+    std::int32_t cylinders, rotor;
+    bool computed;  // else 255
+  };
+  const Case cases[] = {
+      {Edition::Full, 0, kRotorCrank, false},   {Edition::Full, 0, kRotorCam, false},
+      {Edition::Compact, 0, kRotorCrank, true}, {Edition::Compact, 0, kRotorCam, false},
+      {Edition::Compact, 1, kRotorCrank, false},  // one cylinder: 255 in both editions
+  };
+  for (const Case& c : cases) {
+    CurveData curve = FixtureCurve();
+    curve.NumCylinders = c.cylinders;
+    curve.RotorPos = c.rotor;
+    curve.Graphs[0].NumSparks = 2;
+    const CurveBytes bytes(curve, FixtureTable(), c.edition);
+    SCOPED_TRACE(std::string(c.edition == Edition::Full ? "full" : "compact") + ", " + std::to_string(c.cylinders) +
+                 " cylinders, rotor " + std::to_string(c.rotor));
+    // A custom layout's interval is 255 crank degrees; two sparks take the second spark and one
+    // spark duration off it.
+    const int expected =
+        c.computed ? 255 - (bytes.NodeByte("SecondSpark", 0, 0) + bytes.CommonDataByte("SparkDuration")) : 255;
+    EXPECT_EQ(bytes.NodeByte("IntervalSpark", 0, 0), expected);
+  }
+}
+
 TEST(NodeByte, NodesPastTheLastRepeatIt) {
   const CurveData curve = FixtureCurve();
   const CurveBytes bytes(curve, FixtureTable());
