@@ -3,6 +3,10 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
+#include <string_view>
+
+#include "core/document/FieldRules.h"
 
 namespace curvedesk {
 
@@ -80,7 +84,71 @@ void DrawHexStack(QPainter& painter, const QRectF& area) {
   Tower(painter, QPointF(centre.x(), centre.y() - radius * 0.4), radius * 0.35, area.height() * 0.25);
 }
 
+// Four square coil packs stacked, seen slightly from above, with one tower on the top pack.
+void DrawQuadStack(QPainter& painter, const QRectF& area) {
+  const qreal width = area.width() * 0.5;
+  const qreal depth = area.height() * 0.16;
+  const qreal layer = area.height() * 0.13;
+  const qreal left = area.center().x() - width / 2;
+  const qreal bottom = area.bottom() - 2;
+  for (int pack = 0; pack < 4; ++pack) {
+    const qreal top = bottom - (pack + 1) * layer;
+    const QRectF front(left, top, width, layer);
+    painter.setBrush(BodyBrush(front, QColor(150, 60, 30).lighter(100 + pack * 8)));
+    painter.drawRect(front);
+    QPainterPath side;
+    side.moveTo(front.topRight());
+    side.lineTo(front.topRight() + QPointF(depth, -depth * 0.6));
+    side.lineTo(front.bottomRight() + QPointF(depth, -depth * 0.6));
+    side.lineTo(front.bottomRight());
+    side.closeSubpath();
+    painter.setBrush(QColor(110, 44, 22));
+    painter.drawPath(side);
+  }
+  const qreal top = bottom - 4 * layer;
+  QPainterPath lid;
+  lid.moveTo(left, top);
+  lid.lineTo(left + depth, top - depth * 0.6);
+  lid.lineTo(left + width + depth, top - depth * 0.6);
+  lid.lineTo(left + width, top);
+  lid.closeSubpath();
+  painter.setBrush(QColor(190, 90, 50));
+  painter.drawPath(lid);
+  Tower(painter, QPointF(left + width / 2 + depth / 2, top - depth * 0.3), width * 0.22, area.height() * 0.22);
+  PrimaryTerminals(painter, QPointF(left - 18, bottom - layer * 1.5), 8);
+}
+
+struct PictureOfCoil {
+  std::string_view coilType;
+  const char* objectName;
+  CoilPicture::Shape shape;
+};
+
+// Every coil picture the program has; the picture names keep the coils' limits keys.
+constexpr std::array<PictureOfCoil, 7> kCoilPictures{{
+    {"KX-1", "PictureKX1", CoilPicture::Shape::Canister},
+    {"RW-1", "PictureRW1", CoilPicture::Shape::TwinCanister},
+    {"KX-2", "PictureKX2", CoilPicture::Shape::DualTower},
+    {"3 Ohm Primary Coil", "Picture3ohm", CoilPicture::Shape::Resistor},
+    {"ZNQ", "PictureZnqPack", CoilPicture::Shape::Pack},
+    {"Hex Stack", "PictureHexStack", CoilPicture::Shape::HexStack},
+    {"Quad Stack", "PictureQuadStack", CoilPicture::Shape::QuadStack},
+}};
+
 }  // namespace
+
+std::vector<CoilPicture*> MakeCoilPictures(Edition edition) {
+  std::vector<CoilPicture*> pictures;
+  for (const std::string& coil : CoilTypesOffered("Coil", edition)) {
+    for (const PictureOfCoil& known : kCoilPictures) {
+      if (known.coilType != coil) continue;
+      auto* picture = new CoilPicture(QString::fromLatin1(known.objectName), QString::fromStdString(coil), known.shape);
+      picture->hide();
+      pictures.push_back(picture);
+    }
+  }
+  return pictures;
+}
 
 CoilPicture::CoilPicture(const QString& objectName, const QString& coilType, Shape shape, QWidget* parent)
     : QWidget(parent), coilType_(coilType), shape_(shape) {
@@ -108,6 +176,7 @@ void CoilPicture::paintEvent(QPaintEvent*) {
     case Shape::Resistor: DrawCanister(painter, art, QColor(150, 150, 156), 1); break;
     case Shape::Pack: DrawBlock(painter, art, QColor(35, 100, 60), 4); break;
     case Shape::HexStack: DrawHexStack(painter, art); break;
+    case Shape::QuadStack: DrawQuadStack(painter, art); break;
   }
 
   QFont captionFont = font();

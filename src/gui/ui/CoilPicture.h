@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <QWidget>
+#include <vector>
+
+#include "core/model/AppContext.h"
 
 namespace curvedesk {
 
@@ -9,7 +12,7 @@ namespace curvedesk {
 class CoilPicture : public QWidget {
   Q_OBJECT
  public:
-  enum class Shape { Canister, TwinCanister, DualTower, Resistor, Pack, HexStack };
+  enum class Shape { Canister, TwinCanister, DualTower, Resistor, Pack, HexStack, QuadStack };
 
   CoilPicture(const QString& objectName, const QString& coilType, Shape shape, QWidget* parent = nullptr);
 
@@ -23,5 +26,8 @@ class CoilPicture : public QWidget {
   QString coilType_;
   Shape shape_;
 };
+
+// The pictures of the coils the edition offers, in the coil list's order, each hidden.
+std::vector<CoilPicture*> MakeCoilPictures(Edition edition);
 
 }  // namespace curvedesk

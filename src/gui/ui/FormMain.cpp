@@ -145,6 +145,7 @@ void FormMain::BuildActions() {
 
   mnuConfigSensors_ = MakeAction(this, "mnuConfigSensors", tr("Adjust &Sensors..."));
   mnuConfigCustEng_ = MakeAction(this, "mnuConfigCustEng", tr("Change Custom Cylinder Angle"));
+  mnuConfigSparkDist_ = MakeAction(this, "mnuConfigSparkDist", tr("Change &Distribution Type..."));
   mnuConfigCurveFallback_ = MakeAction(this, "mnuConfigCurveFallback", tr("Change &Fallback RPM..."));
   mnuConfigRotorPos_ = MakeAction(this, "mnuConfigRotorPos", tr("Change &Rotor Position..."));
   mnuConfigTachType_ = MakeAction(this, "mnuConfigTachType", tr("Change &Tach Type..."));
@@ -162,9 +163,8 @@ void FormMain::BuildActions() {
   graphPaste_ = MakeAction(this, "actGraphPaste", tr("Paste Graph"));
   graphPaste_->setToolTip(tr("Paste the copied graph into this sensor state"));
 
-  unavailable_ = {mnuFileProgramIgnition_,   mnuFileProgramRevLimit_, mnuConfigSensors_,
-                  mnuConfigCustEng_,   mnuConfigCurveFallback_,   mnuConfigRotorPos_,      mnuConfigTachType_,
-                  mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_};
+  unavailable_ = {mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_,
+                  mnuHelpAbout_};
   for (QAction* action : unavailable_) action->setEnabled(false);
 
   connect(mnuFileNew_, &QAction::triggered, this, &FormMain::NewCurve);
@@ -180,6 +180,12 @@ void FormMain::BuildActions() {
   connect(mnuHelpWhatsThis_, &QAction::triggered, this, &FormMain::EnterWhatsThisMode);
   connect(graphCopy_, &QAction::triggered, this, &FormMain::CopyGraph);
   connect(graphPaste_, &QAction::triggered, this, &FormMain::PasteGraph);
+  connect(mnuConfigSensors_, &QAction::triggered, this, &FormMain::AdjustSensors);
+  connect(mnuConfigCustEng_, &QAction::triggered, this, &FormMain::ChangeCustomCylinderAngle);
+  connect(mnuConfigSparkDist_, &QAction::triggered, this, &FormMain::ChangeSparkDist);
+  connect(mnuConfigCurveFallback_, &QAction::triggered, this, &FormMain::ChangeCurveFallback);
+  connect(mnuConfigRotorPos_, &QAction::triggered, this, &FormMain::ChangeRotorPosition);
+  connect(mnuConfigTachType_, &QAction::triggered, this, &FormMain::ChangeTachType);
 }
 
 void FormMain::BuildMenus() {
@@ -201,8 +207,8 @@ void FormMain::BuildMenus() {
 
   QMenu* config = menuBar()->addMenu(tr("&Config"));
   config->setObjectName(QStringLiteral("mnuConfig"));
-  config->addActions({mnuConfigSensors_, mnuConfigCustEng_, mnuConfigCurveFallback_, mnuConfigRotorPos_,
-                      mnuConfigTachType_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_});
+  config->addActions({mnuConfigSensors_, mnuConfigCustEng_, mnuConfigSparkDist_, mnuConfigCurveFallback_,
+                      mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_});
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -224,10 +230,27 @@ void FormMain::BuildToolBar() {
   button(mnuFileOpen_, "CmdOpen");
   button(mnuFileSave_, "CmdSave");
   button(mnuFileSaveAs_, "CmdSaveAs");
-  button(mnuFileClose_, "CmdClose");
+  // The compact edition has no Close button: Close is in the File menu.
+  if (context_.edition == Edition::Full) button(mnuFileClose_, "CmdClose");
   bar->addSeparator();
   button(mnuFileProgramIgnition_, "cmdProgramIgnition");
   button(mnuFileProgramRevLimit_, "CmdProgRevLimit");
+  if (context_.edition == Edition::Compact) {
+    // Buttons with their own captions for two Config menu commands; they follow the commands'
+    // enabled state.
+    auto captioned = [bar](QAction* action, const char* objectName, const QString& caption) {
+      auto* commandButton = new QToolButton;
+      commandButton->setObjectName(QString::fromLatin1(objectName));
+      commandButton->setText(caption);
+      commandButton->setEnabled(action->isEnabled());
+      connect(commandButton, &QToolButton::clicked, action, &QAction::trigger);
+      connect(action, &QAction::enabledChanged, commandButton, &QWidget::setEnabled);
+      bar->addWidget(commandButton);
+    };
+    bar->addSeparator();
+    captioned(mnuConfigTachType_, "cmdChangeTachType", tr("Change Tach Type"));
+    captioned(mnuConfigSerialPort_, "ConfigureSerialPort", tr("Configure Serial Port"));
+  }
   auto* spacer = new QWidget;
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   bar->addWidget(spacer);
@@ -370,7 +393,7 @@ QWidget* FormMain::BuildFieldPanel() {
     ++row;
   }
   // Double clicks on the read-only fields open their configuration dialogs.
-  for (QLineEdit* field : {txtRotorPos_, txtTachType_, txtCurveFallback_, txtSensor1_, txtSensor2_})
+  for (QLineEdit* field : {txtSparkDist_, txtRotorPos_, txtTachType_, txtCurveFallback_, txtSensor1_, txtSensor2_})
     field->installEventFilter(this);
   layout->addWidget(ignition);
 
@@ -445,13 +468,7 @@ QWidget* FormMain::BuildCoilPanel() {
   choice->addLayout(selector, 1);
   layout->addLayout(choice);
 
-  using Shape = CoilPicture::Shape;
-  coilPictures_ = {new CoilPicture(QStringLiteral("PictureKX1"), QStringLiteral("KX-1"), Shape::Canister),
-                   new CoilPicture(QStringLiteral("PictureRW1"), QStringLiteral("RW-1"), Shape::TwinCanister),
-                   new CoilPicture(QStringLiteral("PictureKX2"), QStringLiteral("KX-2"), Shape::DualTower),
-                   new CoilPicture(QStringLiteral("Picture3ohm"), QStringLiteral("3 Ohm Primary Coil"), Shape::Resistor),
-                   new CoilPicture(QStringLiteral("PictureZnqPack"), QStringLiteral("ZNQ"), Shape::Pack),
-                   new CoilPicture(QStringLiteral("PictureHexStack"), QStringLiteral("Hex Stack"), Shape::HexStack)};
+  coilPictures_ = MakeCoilPictures(context_.edition);
   for (CoilPicture* picture : coilPictures_) {
     picture->hide();
     choice->addWidget(picture);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSet>
 #include <array>
+#include <vector>
 #include <functional>
 #include <memory>
 #include <string>
@@ -89,6 +90,16 @@ class FormMain : public QMainWindow {
   void EnterWhatsThisMode();
   void CopyGraph();
   void PasteGraph();
+  // The Config menu's curve dialogs (FormMainConfig.cpp).
+  void RunConfigCommand(const std::function<void()>& command);
+  void AdjustSensors();
+  void ChangeCustomCylinderAngle();
+  void ChangeSparkDist();
+  void ChangeCurveFallback();
+  void ChangeRotorPosition();
+  void ChangeTachType();
+  // A custom-layout curve whose layout has no name gets one chosen.
+  void ChooseUnnamedCustomLayout();
 
   // Document steps.
   bool CommitPendingEdits();
@@ -149,6 +160,7 @@ class FormMain : public QMainWindow {
   QAction* mnuFileExit_ = nullptr;
   QAction* mnuConfigSensors_ = nullptr;
   QAction* mnuConfigCustEng_ = nullptr;
+  QAction* mnuConfigSparkDist_ = nullptr;
   QAction* mnuConfigCurveFallback_ = nullptr;
   QAction* mnuConfigRotorPos_ = nullptr;
   QAction* mnuConfigTachType_ = nullptr;
@@ -192,7 +204,7 @@ class FormMain : public QMainWindow {
   QComboBox* cboNumSparks_ = nullptr;
   QLineEdit* txtGraphInfo_ = nullptr;
   QComboBox* cboCoilSat_ = nullptr;
-  std::array<CoilPicture*, 6> coilPictures_{};
+  std::vector<CoilPicture*> coilPictures_;  // the edition's coils
   QFrame* frWarning_ = nullptr;
   MakerLogo* picLogo_ = nullptr;
 };

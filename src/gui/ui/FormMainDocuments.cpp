@@ -266,8 +266,10 @@ void FormMain::EnableCurveControls() {
   documentOpen_ = true;
   for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
                           mnuFilePrintGraph_, mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_,
-                          mnuConfigSensors_, mnuConfigCurveFallback_, graphCopy_, graphPaste_})
+                          mnuConfigSensors_, mnuConfigCurveFallback_, mnuConfigSparkDist_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, true);
+  // Only a custom-layout curve has a layout to name.
+  SetCommandEnabled(mnuConfigCustEng_, context_.curve.NumCylinders == kCustomCylinders);
   for (QWidget* field : std::initializer_list<QWidget*>{
            txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_, txtSensor1_, txtSensor2_,
            txtEngineType_, cboSensorSelect_, cboNumTransitions_, cboNumSparks_, txtRpmSw1Start_, txtRpmSw1Stop_,
@@ -279,7 +281,7 @@ void FormMain::ClearCurveControls() {
   documentOpen_ = false;
   for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_,
                           mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
-                          mnuConfigCurveFallback_, graphCopy_, graphPaste_})
+                          mnuConfigCurveFallback_, mnuConfigSparkDist_, mnuConfigCustEng_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, false);
   // Programming a rev limit needs no curve.
   SetCommandEnabled(mnuFileProgramRevLimit_, true);

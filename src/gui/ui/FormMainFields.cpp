@@ -219,6 +219,7 @@ void FormMain::RefreshFromCurve() {
   txtEngineType_->setText(QString::fromStdString(EngineTypeName(curve.EngineType)));
   FillSensorStateList();
   RefreshGraphFields();
+  if (!numeric && curve.CustType.empty()) ChooseUnnamedCustomLayout();
 }
 
 void FormMain::RefreshGraphFields() {
@@ -269,6 +270,7 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
   }
   if (event->type() == QEvent::MouseButtonDblClick) {
     QAction* command = nullptr;
+    if (watched == txtSparkDist_) command = mnuConfigSparkDist_;
     if (watched == txtRotorPos_) command = mnuConfigRotorPos_;
     if (watched == txtTachType_) command = mnuConfigTachType_;
     if (watched == txtCurveFallback_) command = mnuConfigCurveFallback_;

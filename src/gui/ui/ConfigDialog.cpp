@@ -1,0 +1,54 @@
+#include "gui/ui/ConfigDialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/platform/DialogPlacement.h"
+
+namespace curvedesk {
+
+ConfigDialog::ConfigDialog(const char* objectName, const QString& title, QWidget* owner, Buttons buttons)
+    : QDialog(owner), body_(new QVBoxLayout), ok_(new QPushButton(QStringLiteral("OK"), this)) {
+  setObjectName(QString::fromLatin1(objectName));
+  setWindowTitle(title);
+  setModal(true);
+  ok_->setObjectName(QStringLiteral("cmdOK"));
+  ok_->setDefault(true);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(ok_);
+  if (buttons == Buttons::OkCancel) {
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    row->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, this, [this] {
+      tag_ = kCancel;
+      reject();
+    });
+  }
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(body_);
+  layout->addSpacing(8);
+  layout->addLayout(row);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    if (!Confirm()) return;
+    tag_ = kOk;
+    accept();
+  });
+}
+
+QString ConfigDialog::Ask() {
+  tag_ = kCancel;
+  exec();
+  return tag_;
+}
+
+void ConfigDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (parentWidget()) PlaceDialog(*this, *parentWidget()->window());
+}
+
+}  // namespace curvedesk
