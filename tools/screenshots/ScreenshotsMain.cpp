@@ -17,5 +17,6 @@ int main(int argc, char* argv[]) {
   curvedesk::shots::TakeMainWindowShots(folder);
   curvedesk::shots::TakeIgnitionShots(folder);
   curvedesk::shots::TakeWizardShots(folder);
+  curvedesk::shots::TakeDialogShots(folder);
   return 0;
 }

@@ -16,5 +16,6 @@ void TakeGraphShots(const QString& folder);
 void TakeMainWindowShots(const QString& folder);
 void TakeIgnitionShots(const QString& folder);
 void TakeWizardShots(const QString& folder);
+void TakeDialogShots(const QString& folder);
 
 }  // namespace curvedesk::shots

@@ -84,38 +84,41 @@ void DrawHexStack(QPainter& painter, const QRectF& area) {
   Tower(painter, QPointF(centre.x(), centre.y() - radius * 0.4), radius * 0.35, area.height() * 0.25);
 }
 
-// Four square coil packs stacked, seen slightly from above, with one tower on the top pack.
+// Four square coil packs stacked with a gap between them, seen slightly from above, with one tower
+// on the top pack and the primary terminals beside the bottom one.
 void DrawQuadStack(QPainter& painter, const QRectF& area) {
-  const qreal width = area.width() * 0.5;
-  const qreal depth = area.height() * 0.16;
-  const qreal layer = area.height() * 0.13;
-  const qreal left = area.center().x() - width / 2;
+  const qreal width = area.width() * 0.42;
+  const qreal depth = area.height() * 0.14;
+  const qreal pitch = area.height() * 0.15;
+  const qreal thickness = pitch * 0.7;
+  const qreal left = area.center().x() - (width + depth) / 2;
   const qreal bottom = area.bottom() - 2;
+  const QColor body(150, 60, 30);
   for (int pack = 0; pack < 4; ++pack) {
-    const qreal top = bottom - (pack + 1) * layer;
-    const QRectF front(left, top, width, layer);
-    painter.setBrush(BodyBrush(front, QColor(150, 60, 30).lighter(100 + pack * 8)));
-    painter.drawRect(front);
+    const QRectF front(left, bottom - pack * pitch - thickness, width, thickness);
+    const QPointF back(depth, -depth * 0.6);
+    QPainterPath top;
+    top.moveTo(front.topLeft());
+    top.lineTo(front.topLeft() + back);
+    top.lineTo(front.topRight() + back);
+    top.lineTo(front.topRight());
+    top.closeSubpath();
     QPainterPath side;
     side.moveTo(front.topRight());
-    side.lineTo(front.topRight() + QPointF(depth, -depth * 0.6));
-    side.lineTo(front.bottomRight() + QPointF(depth, -depth * 0.6));
+    side.lineTo(front.topRight() + back);
+    side.lineTo(front.bottomRight() + back);
     side.lineTo(front.bottomRight());
     side.closeSubpath();
-    painter.setBrush(QColor(110, 44, 22));
+    painter.setBrush(body.darker(140));
     painter.drawPath(side);
+    painter.setBrush(body.lighter(130));
+    painter.drawPath(top);
+    painter.setBrush(BodyBrush(front, body));
+    painter.drawRect(front);
   }
-  const qreal top = bottom - 4 * layer;
-  QPainterPath lid;
-  lid.moveTo(left, top);
-  lid.lineTo(left + depth, top - depth * 0.6);
-  lid.lineTo(left + width + depth, top - depth * 0.6);
-  lid.lineTo(left + width, top);
-  lid.closeSubpath();
-  painter.setBrush(QColor(190, 90, 50));
-  painter.drawPath(lid);
-  Tower(painter, QPointF(left + width / 2 + depth / 2, top - depth * 0.3), width * 0.22, area.height() * 0.22);
-  PrimaryTerminals(painter, QPointF(left - 18, bottom - layer * 1.5), 8);
+  PrimaryTerminals(painter, QPointF(left - 17, bottom - 2), 8);
+  const qreal topFace = bottom - 3 * pitch - thickness;
+  Tower(painter, QPointF(left + (width + depth) / 2, topFace - depth * 0.3), width * 0.2, area.height() * 0.2);
 }
 
 struct PictureOfCoil {

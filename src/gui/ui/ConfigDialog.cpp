@@ -1,5 +1,6 @@
 #include "gui/ui/ConfigDialog.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +39,14 @@ ConfigDialog::ConfigDialog(const char* objectName, const QString& title, QWidget
     tag_ = kOk;
     accept();
   });
+}
+
+QGroupBox* ConfigDialog::AddFrame(const QString& caption) {
+  auto* frame = new QGroupBox(caption);
+  // One width for the small dialogs, so their buttons never crowd the controls.
+  frame->setMinimumWidth(260);
+  body_->addWidget(frame);
+  return frame;
 }
 
 QString ConfigDialog::Ask() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+class QGroupBox;
 class QPushButton;
 class QVBoxLayout;
 
@@ -27,6 +28,8 @@ class ConfigDialog : public QDialog {
 
   // The area above the buttons.
   QVBoxLayout* Body() const { return body_; }
+  // A captioned frame added to the body, for the dialog's controls.
+  QGroupBox* AddFrame(const QString& caption);
   QPushButton* OkButton() const { return ok_; }
   // Runs on OK; false keeps the dialog open.
   virtual bool Confirm() { return true; }

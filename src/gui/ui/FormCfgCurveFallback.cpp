@@ -1,9 +1,9 @@
 #include "gui/ui/FormCfgCurveFallback.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "core/document/ConfigChoices.h"
 
@@ -15,12 +15,13 @@ FormCfgCurveFallback::FormCfgCurveFallback(int curveFallback, QWidget* owner)
   cboCurveFallback_->setObjectName(QStringLiteral("cboCurveFallback"));
   for (int rpm : kCurveFallbackChoices) cboCurveFallback_->addItem(QString::number(rpm), rpm);
   cboCurveFallback_->setCurrentIndex(CurveFallbackEntry(curveFallback));
-  auto* label = new QLabel(QStringLiteral("Curve &Fallback RPM"));
+  cboCurveFallback_->setMinimumWidth(90);
+  auto* label = new QLabel(QStringLiteral("&Fallback RPM"));
   label->setBuddy(cboCurveFallback_);
-  auto* row = new QHBoxLayout;
+  auto* row = new QHBoxLayout(AddFrame(QStringLiteral("Curve Fallback")));
   row->addWidget(label);
+  row->addStretch();
   row->addWidget(cboCurveFallback_);
-  Body()->addLayout(row);
 }
 
 int FormCfgCurveFallback::ChosenFallback() const {

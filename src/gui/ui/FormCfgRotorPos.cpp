@@ -14,12 +14,9 @@ FormCfgRotorPos::FormCfgRotorPos(const CurveData& curve, const IgnitionDescripti
       optRotorPosCrank_(new QRadioButton(QStringLiteral("Crank"))) {
   optRotorPosCam_->setObjectName(QStringLiteral("optRotorPosCam"));
   optRotorPosCrank_->setObjectName(QStringLiteral("optRotorPosCrank"));
-  auto* frame = new QGroupBox(QStringLiteral("Rotor/Encoder Position"));
-  auto* options = new QVBoxLayout(frame);
+  auto* options = new QVBoxLayout(AddFrame(QStringLiteral("Rotor/Encoder Position")));
   options->addWidget(optRotorPosCam_);
   options->addWidget(optRotorPosCrank_);
-  frame->setMinimumWidth(240);
-  Body()->addWidget(frame);
 
   const std::array<bool, 2> offered = RotorPositionsOffered(curve, descriptions);
   optRotorPosCam_->setEnabled(offered[kRotorCam]);

@@ -2,10 +2,10 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 #include "core/common/Utils.h"
 #include "core/model/DisplayTexts.h"
@@ -29,7 +29,7 @@ FormCfgSensors::FormCfgSensors(AppContext& context, Prompter& prompter, QWidget*
                               context_.ignitionDescriptions[static_cast<std::size_t>(slot)].Sensor2Allowed;
   const std::array<bool, 2> offered = {curve.Name == kNameWithSensor1, sensor2Allowed};
 
-  auto* grid = new QGridLayout;
+  auto* grid = new QGridLayout(AddFrame(QStringLiteral("Sensors")));
   grid->setHorizontalSpacing(8);
   for (std::size_t s = 0; s < controls_.size(); ++s) {
     const QString number = QString::number(s + 1);
@@ -38,6 +38,7 @@ FormCfgSensors::FormCfgSensors(AppContext& context, Prompter& prompter, QWidget*
     sensor.type->setObjectName(QStringLiteral("cboSensor%1Type").arg(number));
     sensor.type->addItems({QStringLiteral("None"), QStringLiteral("Digital"), QStringLiteral("Analog")});
     sensor.type->setEnabled(offered[s]);
+    sensor.type->setMinimumWidth(100);
     sensor.volts = new QLineEdit;
     sensor.volts->setObjectName(QStringLiteral("txtSensor%1Volt").arg(number));
     sensor.volts->setReadOnly(true);
@@ -68,7 +69,6 @@ FormCfgSensors::FormCfgSensors(AppContext& context, Prompter& prompter, QWidget*
     ShowSensor(s);
   }
   grid->setColumnStretch(1, 1);
-  Body()->addLayout(grid);
 }
 
 void FormCfgSensors::ShowSensor(std::size_t sensor) {

@@ -15,12 +15,9 @@ FormCfgSparkDist::FormCfgSparkDist(const CurveData& curve, const IgnitionDescrip
       optSparkDistDist_(new QRadioButton(QStringLiteral("Distributor"))) {
   optSparkDistCoil_->setObjectName(QStringLiteral("optSparkDistCoil"));
   optSparkDistDist_->setObjectName(QStringLiteral("optSparkDistDist"));
-  auto* frame = new QGroupBox(QStringLiteral("High Voltage Distribution"));
-  auto* options = new QVBoxLayout(frame);
+  auto* options = new QVBoxLayout(AddFrame(QStringLiteral("High Voltage Distribution")));
   options->addWidget(optSparkDistCoil_);
   options->addWidget(optSparkDistDist_);
-  frame->setMinimumWidth(240);
-  Body()->addWidget(frame);
 
   const std::array<bool, 2> offered = SparkDistsOffered(curve, descriptions);
   optSparkDistCoil_->setEnabled(offered[kSparkDistCoil]);

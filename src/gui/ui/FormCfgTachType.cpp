@@ -1,9 +1,9 @@
 #include "gui/ui/FormCfgTachType.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include "core/document/ConfigChoices.h"
 
@@ -14,12 +14,13 @@ FormCfgTachType::FormCfgTachType(int tachType, QWidget* owner)
   cboTachType_->setObjectName(QStringLiteral("cboTachType"));
   for (int cylinders : kTachTypeChoices) cboTachType_->addItem(QString::number(cylinders), cylinders);
   cboTachType_->setCurrentIndex(TachTypeEntry(tachType));
+  cboTachType_->setMinimumWidth(90);
   auto* label = new QLabel(QStringLiteral("&Number of Cylinders"));
   label->setBuddy(cboTachType_);
-  auto* row = new QHBoxLayout;
+  auto* row = new QHBoxLayout(AddFrame(QStringLiteral("Tach Output")));
   row->addWidget(label);
+  row->addStretch();
   row->addWidget(cboTachType_);
-  Body()->addLayout(row);
 }
 
 QString FormCfgTachType::ChosenText() const { return cboTachType_->currentText(); }
