@@ -143,9 +143,10 @@ int CurveBytes::NodeValue(std::string_view symbol, const SensorStateGraph& graph
 bool CurveBytes::SingleFiring() const {
   // The compact edition's custom layouts with the crank rotor get the interval computed like any
   // other layout.
-  const bool customLayout = curve_.NumCylinders == kCustomCylinders &&
-                            (edition_ == Edition::Full || curve_.RotorPos == kRotorCam);
-  return customLayout || curve_.NumCylinders == 1 || (curve_.NumCylinders == 2 && curve_.EngineType == kEngineFourStroke);
+  const bool customLayout =
+      curve_.NumCylinders == kCustomCylinders && (edition_ == Edition::Full || curve_.RotorPos == kRotorCam);
+  return customLayout || curve_.NumCylinders == 1 ||
+         (curve_.NumCylinders == 2 && curve_.EngineType == kEngineFourStroke);
 }
 
 int CurveBytes::SparkDuration() const { return table_.Lookup("SparkDuration", RotorPart(curve_) + "_" + CylinderPart(curve_)); }

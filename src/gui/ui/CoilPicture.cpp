@@ -179,7 +179,9 @@ void CoilPicture::paintEvent(QPaintEvent*) {
     case Shape::Resistor: DrawCanister(painter, art, QColor(150, 150, 156), 1); break;
     case Shape::Pack: DrawBlock(painter, art, QColor(35, 100, 60), 4); break;
     case Shape::HexStack: DrawHexStack(painter, art); break;
-    case Shape::QuadStack: DrawQuadStack(painter, art); break;
+    case Shape::QuadStack:
+      DrawQuadStack(painter, art);
+      break;
   }
 
   QFont captionFont = font();

@@ -8,8 +8,7 @@
 
 namespace curvedesk {
 
-FormCfgSparkDist::FormCfgSparkDist(const CurveData& curve, const IgnitionDescriptionTable& descriptions,
-                                   QWidget* owner)
+FormCfgSparkDist::FormCfgSparkDist(const CurveData& curve, const IgnitionDescriptionTable& descriptions, QWidget* owner)
     : ConfigDialog("FormCfgSparkDist", QStringLiteral("Change Distribution Type"), owner),
       optSparkDistCoil_(new QRadioButton(QStringLiteral("Coil"))),
       optSparkDistDist_(new QRadioButton(QStringLiteral("Distributor"))) {

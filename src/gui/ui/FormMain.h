@@ -3,10 +3,10 @@
 #include <QMainWindow>
 #include <QSet>
 #include <array>
-#include <vector>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/common/Prompter.h"
 #include "core/document/GraphClipboard.h"

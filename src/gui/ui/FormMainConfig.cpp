@@ -59,10 +59,9 @@ void FormMain::ChangeSparkDist() {
     const int chosen = dialog.ChosenSparkDist();
     if (chosen == context_.curve.SparkDist) return;
     // The limits in force are those of what the window shows: the distribution before the change.
-    const SparkDistChangeCheck check =
-        CheckSparkDistChange(LimitsFilePath(context_.folders), txtSparkDist_->text().toStdString(),
-                             cboCoilSat_->currentText().toStdString(), context_.edition, context_.curve, chosen,
-                             context_.coilLimits);
+    const SparkDistChangeCheck check = CheckSparkDistChange(
+        LimitsFilePath(context_.folders), txtSparkDist_->text().toStdString(), cboCoilSat_->currentText().toStdString(),
+        context_.edition, context_.curve, chosen, context_.coilLimits);
     if (!check.allowed) {
       ShowErrorText(prompter_, check.message);
       return;

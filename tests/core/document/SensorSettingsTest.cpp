@@ -1,7 +1,6 @@
-#include "core/document/SensorSettings.h"
-
 #include <gtest/gtest.h>
 
+#include "core/document/SensorSettings.h"
 #include "core/model/CurveRules.h"
 #include "core/model/DisplayTexts.h"
 
@@ -66,11 +65,8 @@ TEST(SensorSettingsTest, TheShownStateStaysWithinTheNewCount) {
     int new1, new2;
     int expected;
   } cases[] = {
-      {4, 3, Digital, None, 1},
-      {4, 2, None, None, 0},
-      {4, 1, Digital, None, 1},
-      {4, 0, None, Digital, 0},
-      {2, 1, Digital, Digital, 1},
+      {4, 3, Digital, None, 1}, {4, 2, None, None, 0},       {4, 1, Digital, None, 1},
+      {4, 0, None, Digital, 0}, {2, 1, Digital, Digital, 1},
   };
   for (const auto& c : cases) {
     CurveData curve = CurveWithSensors(Digital, c.oldStates == 4 ? Digital : None, c.oldStates);
@@ -84,7 +80,8 @@ TEST(SensorSettingsTest, OnlyAnAnalogSensorKeepsItsThreshold) {
   CurveData curve = CurveWithSensors(Analog, Analog, 4);
   curve.Sensor1Volt = Currency::FromTenths(15);
   curve.Sensor2Volt = Currency::FromTenths(25);
-  ApplySensorSettings(curve, {SensorChoice{Digital, Currency::FromTenths(30)}, SensorChoice{Analog, Currency::FromTenths(35)}},
+  ApplySensorSettings(curve,
+                      {SensorChoice{Digital, Currency::FromTenths(30)}, SensorChoice{Analog, Currency::FromTenths(35)}},
                       MakeDefaultGraph());
   EXPECT_EQ(curve.Sensor1Type, Digital);
   EXPECT_EQ(curve.Sensor1Volt, Currency{});

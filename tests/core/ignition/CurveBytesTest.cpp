@@ -258,8 +258,8 @@ TEST(NodeByte, CompactEditionComputesTheIntervalOfACustomLayoutOnTheCrank) {
     bool computed;  // else 255
   };
   const Case cases[] = {
-      {Edition::Full, 0, kRotorCrank, false},   {Edition::Full, 0, kRotorCam, false},
-      {Edition::Compact, 0, kRotorCrank, true}, {Edition::Compact, 0, kRotorCam, false},
+      {Edition::Full, 0, kRotorCrank, false},    {Edition::Full, 0, kRotorCam, false},
+      {Edition::Compact, 0, kRotorCrank, true},  {Edition::Compact, 0, kRotorCam, false},
       {Edition::Compact, 1, kRotorCrank, false},  // one cylinder: 255 in both editions
   };
   for (const Case& c : cases) {

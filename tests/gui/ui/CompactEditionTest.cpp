@@ -93,9 +93,9 @@ TEST_F(EditionWindowTest, AStoredCoilShowsItsPictureOnlyInTheEditionThatKnowsIt)
     const char* coil;
     const char* picture;  // nullptr: none
   } cases[] = {
-      {Edition::Full, "RW-1", "PictureRW1"},        {Edition::Full, "Hex Stack", "PictureHexStack"},
-      {Edition::Full, "Quad Stack", nullptr},       {Edition::Compact, "RW-1", nullptr},
-      {Edition::Compact, "Hex Stack", nullptr},     {Edition::Compact, "Quad Stack", "PictureQuadStack"},
+      {Edition::Full, "RW-1", "PictureRW1"},    {Edition::Full, "Hex Stack", "PictureHexStack"},
+      {Edition::Full, "Quad Stack", nullptr},   {Edition::Compact, "RW-1", nullptr},
+      {Edition::Compact, "Hex Stack", nullptr}, {Edition::Compact, "Quad Stack", "PictureQuadStack"},
       {Edition::Compact, "KX-2", "PictureKX2"},
   };
   for (const auto& c : cases) {

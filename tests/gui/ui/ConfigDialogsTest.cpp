@@ -104,9 +104,9 @@ TEST_F(ConfigDialogsTest, DoubleClicksOnTheReadOnlyFieldsOpenTheirDialogs) {
     const char* field;
     const char* dialog;
   } cases[] = {
-      {"txtSparkDist", "FormCfgSparkDist"},   {"txtRotorPos", "FormCfgRotorPos"},
-      {"txtTachType", "FormCfgTachType"},     {"txtCurveFallback", "FormCfgCurveFallback"},
-      {"txtSensor1", "FormCfgSensors"},       {"txtSensor2", "FormCfgSensors"},
+      {"txtSparkDist", "FormCfgSparkDist"}, {"txtRotorPos", "FormCfgRotorPos"},
+      {"txtTachType", "FormCfgTachType"},   {"txtCurveFallback", "FormCfgCurveFallback"},
+      {"txtSensor1", "FormCfgSensors"},     {"txtSensor2", "FormCfgSensors"},
   };
   for (const auto& c : cases) {
     script.Then(ModalScript::Click("cmdCancel"));
@@ -153,10 +153,9 @@ TEST_F(ConfigDialogsTest, RotorPositionChangesOnlyWithOkAndADifferentChoice) {
 }
 
 TEST_F(ConfigDialogsTest, OptionsFollowWhatTheIgnitionAllowsForTheEngine) {
-  std::ofstream(IgnitionDescriptionPath(context.folders, 1))
-      << "[Ign_Name]\r\nNAME=#Korvane Tarvo GT-1#\r\n"
-         "[Rotor_Mount_Pos_4_Cycle]\r\nCRANK=#D#\r\n"
-         "[Spark_Dist_4_Cycle]\r\nDISTRIBUTOR=#D#\r\n";
+  std::ofstream(IgnitionDescriptionPath(context.folders, 1)) << "[Ign_Name]\r\nNAME=#Korvane Tarvo GT-1#\r\n"
+                                                                "[Rotor_Mount_Pos_4_Cycle]\r\nCRANK=#D#\r\n"
+                                                                "[Spark_Dist_4_Cycle]\r\nDISTRIBUTOR=#D#\r\n";
   ReadIgnitionDescriptions(context.ignitionDescriptions, context.folders);
   Show(Curve());
   const struct {
@@ -330,7 +329,8 @@ TEST_F(SensorDialogTest, AnAnalogSensorShowsItsThresholdAndStepsIt) {
     EXPECT_TRUE(volts->isVisible());
     EXPECT_TRUE(upDown->isVisible());
     EXPECT_EQ(volts->text(), "2.0");
-    for (int click = 0; click < 3; ++click) QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(upDown->width() / 2, 2));
+    for (int click = 0; click < 3; ++click)
+      QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(upDown->width() / 2, 2));
     QTest::mouseClick(upDown, Qt::LeftButton, {}, QPoint(upDown->width() / 2, upDown->height() - 2));
     EXPECT_EQ(volts->text(), "2.2");
     // Digital forgets the threshold; analog starts again at 2.0 V.
@@ -384,7 +384,8 @@ TEST_F(ConfigDialogsTest, SparkDistributionChangesOnlyWithinTheCoilLimits) {
   } cases[] = {
       {100, "cmdOK", kSparkDistDistributor, "Distrib.", ""},
       {150, "cmdOK", kSparkDistCoil, "Coil",
-       "Changing to this Spark Distribution type would violate\r\nthe Maximum Coil On Saturation limits of the ignition."},
+       "Changing to this Spark Distribution type would violate\r\nthe Maximum Coil On Saturation limits of the "
+       "ignition."},
       {100, "cmdCancel", kSparkDistCoil, "Coil", ""},
   };
   for (const auto& c : cases) {
@@ -415,11 +416,12 @@ TEST_F(CustomLayoutDialogTest, AnUnnamedCustomLayoutIsNamedAsTheCurveIsShown) {
   script.Then([](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Change Custom Cylinder Angle");
     EXPECT_EQ(dialog.findChild<QPushButton*>("cmdCancel"), nullptr);
-    EXPECT_TRUE(dialog.findChild<QLabel*>("lblExplanation")->text().startsWith(
-        "You have opened a version 2 curve file with a custom cylinder angle."));
+    EXPECT_TRUE(dialog.findChild<QLabel*>("lblExplanation")
+                    ->text()
+                    .startsWith("You have opened a version 2 curve file with a custom cylinder angle."));
     EXPECT_EQ(dialog.findChild<QComboBox*>("cboChangeCustAngle")->count(), 6);
-    Choose("cboChangeCustAngle", QString::fromUtf8("2 Cyl. Cam 72\u00B0 (2 Coil)"), ModalScript::Click("Command1"))(
-        dialog);
+    Choose("cboChangeCustAngle", QString::fromUtf8("2 Cyl. Cam 72\u00B0 (2 Coil)"),
+           ModalScript::Click("Command1"))(dialog);
   });
   CurveData curve = CustomCurve("");
   curve.TachType = 4;
