@@ -1,5 +1,6 @@
 #include "core/graph/GridDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace curvedesk {
@@ -10,6 +11,7 @@ constexpr int kRows = 17;
 constexpr int kFullColumns = 16;
 constexpr double kLabelDrop = 80;  // label tops sit this far below their row line or the bottom edge
 constexpr double kAxisTitleLineOverlap = 20;
+constexpr double kAxisTitleClearance = 40;  // least room between the vertical title and the angle labels
 
 void AddGridLines(const GridStyle& style, GridDrawing& drawing) {
   const GraphFrame& f = style.frame;
@@ -47,13 +49,32 @@ void AddAngleLabels(const GridStyle& style, const TextMeasure& measure, GridDraw
 }
 
 // One character per line; capitals are centred a little right of the others, as lettering is.
+// The given place suits the fonts it was made for; a taller or wider font would run the title into
+// the angle labels or down past the plot, so the title moves up and left just enough to stay clear.
 void AddAngleAxisTitle(const GridStyle& style, const TextMeasure& measure, GridDrawing& drawing) {
-  double top = style.axisTitleTop;
-  for (const char c : std::string(kAngleAxisTitle)) {
-    const std::string text(1, c);
-    const double centre = (c >= 'A' && c <= 'Z') ? style.axisCapitalX : style.axisOtherX;
-    drawing.texts.push_back({text, centre - measure.Width(text, style.labelFont) / 2, top, style.labelFont});
-    top += measure.Height(style.labelFont) - kAxisTitleLineOverlap;
+  const std::string title = kAngleAxisTitle;
+  const double lineHeight = measure.Height(style.labelFont);
+  const double step = lineHeight - kAxisTitleLineOverlap;
+  const double titleHeight = step * static_cast<double>(title.size() - 1) + lineHeight;
+  const double top = std::max(style.frame.top, std::min(style.axisTitleTop, style.frame.Bottom() - titleHeight));
+
+  auto centreOf = [&](char c) { return (c >= 'A' && c <= 'Z') ? style.axisCapitalX : style.axisOtherX; };
+  auto widthOf = [&](char c) { return measure.Width(std::string(1, c), style.labelFont); };
+  double titleLeft = style.axisCapitalX;
+  double titleRight = style.axisCapitalX;
+  for (const char c : title) {
+    titleLeft = std::min(titleLeft, centreOf(c) - widthOf(c) / 2);
+    titleRight = std::max(titleRight, centreOf(c) + widthOf(c) / 2);
+  }
+  double labelsLeft = style.frame.left;
+  for (const GridText& label : drawing.texts) labelsLeft = std::min(labelsLeft, label.left);  // the angle labels
+  const double overlap = titleRight + kAxisTitleClearance - labelsLeft;
+  const double shift = std::clamp(overlap, 0.0, std::max(0.0, titleLeft));
+
+  for (std::size_t i = 0; i < title.size(); ++i) {
+    const char c = title[i];
+    drawing.texts.push_back({std::string(1, c), centreOf(c) - shift - widthOf(c) / 2,
+                             top + step * static_cast<double>(i), style.labelFont});
   }
 }
 
@@ -111,7 +132,7 @@ GridDrawing DescribeGrid(const GridStyle& style, const TextMeasure& measure) {
   GridDrawing drawing;
   AddGridLines(style, drawing);
   AddAngleLabels(style, measure, drawing);
-  AddAngleAxisTitle(style, measure, drawing);
+  AddAngleAxisTitle(style, measure, drawing);  // placed clear of the angle labels, so after them
   AddRpmLabels(style, measure, drawing);
   return drawing;
 }

@@ -159,13 +159,26 @@ std::pair<std::string, std::string> SplitStateEntry(const std::string& entry) {
   return {entry.substr(0, first), entry.substr(last + 2)};
 }
 
+// Two rows of two entries. The rows and the right-hand entries move down and right only as far as
+// the font needs to keep a caption off the next row and off the swatch beside it.
 void AddLegend(PageBuilder& page) {
   constexpr std::array<const char*, kPlots> captions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
+  constexpr double kSwatchLength = 200;
+  constexpr double kCaptionGap = 50;
+  constexpr double kEntryGap = 100;
+  const double captionHeight = page.Measure().Height(kCaptionFont);
+  const double firstRowY = 4250;
+  const double secondRowY = std::max(4400.0, firstRowY + captionHeight);
+  const double leftEntryX = kStateColumnX - kStateColumnHalfWidth;
+  const double leftCaptionsEnd =
+      leftEntryX + kSwatchLength + kCaptionGap +
+      std::max(page.Measure().Width(captions[0], kCaptionFont), page.Measure().Width(captions[2], kCaptionFont));
+  const double rightEntryX = std::max(kStateColumnX + 50, leftCaptionsEnd + kEntryGap);
   for (int plot = 0; plot < kPlots; ++plot) {
-    const double lineLeft = plot % 2 == 0 ? kStateColumnX - kStateColumnHalfWidth : kStateColumnX + 50;
-    const double rowY = plot < 2 ? 4250 : 4400;
-    page.Line(lineLeft, rowY, lineLeft + 200, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
-    page.Text(captions[plot], lineLeft + 250, rowY - page.Measure().Height(kCaptionFont) / 2, kCaptionFont);
+    const double lineLeft = plot % 2 == 0 ? leftEntryX : rightEntryX;
+    const double rowY = plot < 2 ? firstRowY : secondRowY;
+    page.Line(lineLeft, rowY, lineLeft + kSwatchLength, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
+    page.Text(captions[plot], lineLeft + kSwatchLength + kCaptionGap, rowY - captionHeight / 2, kCaptionFont);
   }
 }
 

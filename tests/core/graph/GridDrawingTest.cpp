@@ -134,5 +134,60 @@ TEST(PrintGrid, UsesThePrintedFrameWidthsAndFonts) {
   EXPECT_EQ(title->style, (TextStyle{12, true}));
 }
 
+// Printer fonts are often taller and wider than the ones the title's place was chosen for.
+class LargeTextMeasure : public TextMeasure {
+ public:
+  double Width(const std::string& text, const TextStyle&) const override {
+    return static_cast<double>(text.size()) * 170;
+  }
+  double Height(const TextStyle&) const override { return 300; }
+};
+
+struct Box {
+  double left, top, right, bottom;
+  bool Overlaps(const Box& other) const {
+    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+  }
+};
+
+Box BoxOf(const GridText& text, const TextMeasure& measure) {
+  return {text.left, text.top, text.left + measure.Width(text.text, text.style), text.top + measure.Height(text.style)};
+}
+
+TEST(AngleAxisTitle, StaysInItsPlaceWhenItFitsAndClearOfLabelsAndRpmRowWhenItDoesNot) {
+  const testing::FixedTextMeasure fixed;
+  const LargeTextMeasure large;
+  const struct {
+    const char* name;
+    GridStyle style;
+    const TextMeasure* measure;
+    double firstTop;  // where "D" starts; 0 when only the invariants are checked
+  } cases[] = {
+      {"screen", ScreenGridStyle(), &fixed, 2650},
+      {"print", PrintGridStyle(), &fixed, 3300},
+      {"print, large font", PrintGridStyle(), &large, 0},
+  };
+  for (const auto& c : cases) {
+    const GridDrawing grid = DescribeGrid(c.style, *c.measure);
+    const std::size_t labels = 18;  // the angle labels come first, then the title's 19 characters
+    ASSERT_GE(grid.texts.size(), labels + 19) << c.name;
+    const std::string title = kAngleAxisTitle;
+    for (std::size_t i = 0; i < title.size(); ++i) {
+      const GridText& letter = grid.texts[labels + i];
+      ASSERT_EQ(letter.text, std::string(1, title[i])) << c.name;
+      const Box box = BoxOf(letter, *c.measure);
+      EXPECT_GE(box.left, 0) << c.name << " " << i;
+      EXPECT_GE(box.top, c.style.frame.top) << c.name << " " << i;
+      EXPECT_LE(box.bottom, c.style.frame.Bottom()) << c.name << " " << i;
+      for (std::size_t label = 0; label < labels; ++label)
+        EXPECT_FALSE(box.Overlaps(BoxOf(grid.texts[label], *c.measure)))
+            << c.name << ": title letter " << i << " over label " << grid.texts[label].text;
+    }
+    if (c.firstTop != 0) {
+      EXPECT_EQ(grid.texts[labels].top, c.firstTop) << c.name;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace curvedesk

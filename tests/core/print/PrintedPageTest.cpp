@@ -115,6 +115,35 @@ TEST_F(PrintedPageTest, SparksDecideThePlotsButTheLegendAlwaysShowsFour) {
   }
 }
 
+TEST_F(PrintedPageTest, LegendCaptionsKeepOffTheNextRowAndTheSwatchBesideThem) {
+  const PrintedPage page = Page();
+  struct Area {
+    double left, top, right, bottom;
+  };
+  std::vector<Area> captions;
+  for (const char* legend : {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"}) {
+    const PageText* text = FindText(page, legend);
+    ASSERT_NE(text, nullptr) << legend;
+    captions.push_back({text->left, text->top, text->left + measure_.Width(text->text, text->style),
+                        text->top + measure_.Height(text->style)});
+  }
+  EXPECT_EQ(captions[0].top + 100, 4250);  // the first row where it belongs: captions centred on it
+  std::vector<Area> swatches;
+  for (const Rgb colour : kPlotColours) {
+    const PageLine swatch = LinesIn(page, colour, PenStyle::Solid).back();
+    swatches.push_back({swatch.x1, swatch.y1 - swatch.width / 2, swatch.x2, swatch.y1 + swatch.width / 2});
+  }
+  auto overlap = [](const Area& a, const Area& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  };
+  for (std::size_t i = 0; i < captions.size(); ++i)
+    for (std::size_t j = 0; j < captions.size(); ++j) {
+      if (i == j) continue;
+      EXPECT_FALSE(overlap(captions[i], captions[j])) << i << " over caption " << j;
+      EXPECT_FALSE(overlap(captions[i], swatches[j])) << i << " over swatch " << j;
+    }
+}
+
 TEST_F(PrintedPageTest, RevLimitPrintsDashedLineAndValueOnlyWhenSet) {
   Graph().RevLimit = 6000;
   PrintedPage page = Page();
