@@ -1,13 +1,13 @@
 #include "core/graph/GraphEditor.h"
 
+#include <algorithm>
+
 #include "core/graph/GraphScale.h"
 #include "core/model/CurveRules.h"
 
 namespace curvedesk {
 
 namespace {
-
-constexpr double kRevLimitGrabDistance = 20;
 
 bool IsMarker(int element) { return element >= 1 && element <= kElements; }
 
@@ -21,10 +21,14 @@ int GraphEditor::HitTest(double x, double y) const {
       return k;
   }
   const RevLimitLine& line = elements_.RevLimit();
-  if (line.visible && line.x - kRevLimitGrabDistance <= x && x <= line.x + kRevLimitGrabDistance && line.top <= y &&
+  if (line.visible && line.x - revLimitGrabDistance_ <= x && x <= line.x + revLimitGrabDistance_ && line.top <= y &&
       y <= line.bottom)
     return kRevLimitElement;
   return kNoElement;
+}
+
+void GraphEditor::SetRevLimitGrabDistance(double twips) {
+  revLimitGrabDistance_ = std::max(kRevLimitGrabDistance, twips);
 }
 
 void GraphEditor::GraphMouseDown(double x, double y) {

@@ -9,6 +9,8 @@
 
 namespace curvedesk {
 
+inline constexpr double kRevLimitGrabDistance = 20;
+
 enum class PointerShape { Arrow, Cross, SizeHorizontal };
 
 struct NodeRef {
@@ -28,6 +30,10 @@ class GraphEditor {
   // The element under the pointer: a visible marker (the highest-numbered one where several
   // overlap), else the rev-limit line, else kNoElement.
   int HitTest(double x, double y) const;
+
+  // How far beside the rev-limit line the pointer still takes it: 20 twips, or more when the
+  // surface is shown so small that 20 twips is too thin a strip to find with the pointer.
+  void SetRevLimitGrabDistance(double twips);
 
   void GraphMouseDown(double x, double y);
   void GraphMouseUp();
@@ -53,6 +59,7 @@ class GraphEditor {
   int hoverTarget_ = kNoElement;
   double grabOffsetX_ = 0;
   double grabOffsetY_ = 0;
+  double revLimitGrabDistance_ = kRevLimitGrabDistance;
   PointerShape pointer_ = PointerShape::Arrow;
 };
 

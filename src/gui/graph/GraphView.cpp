@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include "core/common/Prompter.h"
 #include "core/graph/NodeDialogFields.h"
@@ -106,6 +107,15 @@ void GraphView::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void GraphView::mouseMoveEvent(QMouseEvent* event) { PointerMoved(event->position()); }
+
+void GraphView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (rect().isEmpty()) return;
+  // The dashed line is a pixel or two wide whatever the scale; keep a strip the pointer can find.
+  constexpr double kRevLimitGrabPixels = 4;
+  const double twipsPerPixel = 1 / SurfaceTransform(QRectF(rect())).m11();
+  editor_.SetRevLimitGrabDistance(kRevLimitGrabPixels * twipsPerPixel);
+}
 
 void GraphView::leaveEvent(QEvent*) {
   if (editor_.DragTarget() == kNoElement) PointerMoved(ToWidget(kOffSurface));

@@ -52,6 +52,20 @@ TEST_F(GraphEditorTest, HitAreas) {
   for (const auto& c : cases) EXPECT_EQ(editor.HitTest(c.x, c.y), c.element) << c.what;
 }
 
+TEST_F(GraphEditorTest, ASmallSurfaceWidensTheRevLimitStripButNeverNarrowsIt) {
+  const int revX = RpmToX(9000);
+  const struct {
+    double distance;
+    int widest;  // the farthest offset that still takes the line
+  } cases[] = {{60, 60}, {5, 20}};
+  for (const auto& c : cases) {
+    editor.SetRevLimitGrabDistance(c.distance);
+    EXPECT_EQ(editor.HitTest(revX + c.widest, AngleToY(100)), kRevLimitElement) << c.distance;
+    EXPECT_EQ(editor.HitTest(revX - c.widest, AngleToY(100)), kRevLimitElement) << c.distance;
+    EXPECT_EQ(editor.HitTest(revX + c.widest + 1, AngleToY(100)), kNoElement) << c.distance;
+  }
+}
+
 TEST_F(GraphEditorTest, AMarkerIsTestedBeforeTheRevLimitLine) {
   graph.RPM[9] = 9000;
   elements.DrawGraph(graph);

@@ -183,6 +183,19 @@ TEST_F(GraphViewTest, DraggingTheRevLimitLineReportsTheNewValue) {
   EXPECT_EQ(Graph().RevLimit, 5000);  // the last node's RPM
 }
 
+TEST_F(GraphViewTest, TheRevLimitLineCanBeTakenAFewPixelsBesideItAtAnySize) {
+  for (const int width : {920, 400}) {
+    view.resize(width, view.heightForWidth(width));
+    const QPointF line = At(9000, 120);
+    Hover(line + QPointF(3, 0));
+    EXPECT_EQ(view.cursor().shape(), Qt::SizeHorCursor) << width;
+    Hover(line - QPointF(3, 0));
+    EXPECT_EQ(view.cursor().shape(), Qt::SizeHorCursor) << width;
+    Hover(line + QPointF(12, 0));
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor) << width;
+  }
+}
+
 TEST_F(GraphViewTest, NodeDialogOkStoresTheTypedValues) {
   EditNode(ElementOf(1, 6), [](FormSparkAdvance& dialog) {
     EXPECT_EQ(Field(dialog, "txtRPM").text(), "3000");
