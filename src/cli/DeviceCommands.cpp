@@ -49,8 +49,13 @@ std::optional<std::int32_t> ParseNumber(const std::string& text) {
   return value;
 }
 
+// The bytes of the compact edition differ in one case (a custom layout with the crank rotor).
+Edition EditionOf(const DeviceOptions& options) {
+  return options.Flag("--compact") ? Edition::Compact : Edition::Full;
+}
+
 int Image(CliContext& context) {
-  const auto options = ParseDeviceOptions(context, {}, {"--hex"}, 1, "image FILE [--hex]");
+  const auto options = ParseDeviceOptions(context, {}, {"--hex", "--compact"}, 1, "image FILE [--hex] [--compact]");
   if (!options) return 1;
   AppContext app;
   if (!StartUp(context, app)) return 1;
@@ -63,7 +68,9 @@ int Image(CliContext& context) {
   }
   try {
     const TimingTable table = TimingTable::Load(TimingTableToUse(app.folders, app.curve.CustType));
-    const auto lines = options->Flag("--hex") ? CurveImageRecords(app.curve, table) : CurveImageLog(app.curve, table);
+    const Edition edition = EditionOf(*options);
+    const auto lines = options->Flag("--hex") ? CurveImageRecords(app.curve, table, edition)
+                                              : CurveImageLog(app.curve, table, edition);
     for (const std::string& line : lines) context.out << line << "\n";
   } catch (const AppError& error) {
     ReportError(context, path, error);
@@ -73,7 +80,7 @@ int Image(CliContext& context) {
 }
 
 int Program(CliContext& context) {
-  const auto options = ParseDeviceOptions(context, {"--port"}, {}, 1, "program FILE --port DEV");
+  const auto options = ParseDeviceOptions(context, {"--port"}, {"--compact"}, 1, "program FILE --port DEV [--compact]");
   if (!options) return 1;
   AppContext app;
   if (!StartUp(context, app)) return 1;
@@ -90,8 +97,8 @@ int Program(CliContext& context) {
   try {
     TerminalProgress progress(context.err, context.errIsTerminal);
     StreamLog log(context.out, progress);
-    const auto result =
-        ProgramIgnition(app.folders, app.curve, app.defaultGraph, board.programmer, log, progress, prompter);
+    const auto result = ProgramIgnition(app.folders, app.curve, app.defaultGraph, board.programmer, log, progress,
+                                        prompter, EditionOf(*options));
     return result == ProgramIgnitionResult::Programmed ? 0 : 1;
   } catch (const AppError& error) {
     ReportError(context, path, error);
@@ -212,14 +219,15 @@ int Ports(CliContext& context) {
 }
 
 constexpr CliCommand kDeviceCommands[] = {
-    {"image", "FILE [--hex]",
+    {"image", "FILE [--hex] [--compact]",
      "Shows what programming would write for the curve, without a board and changing no file:\n"
      "the log's byte lines, or with --hex the records in send order ending with :00000001FF.\n"
-     "Uses the timing table programming would use (the variant of a custom layout).",
+     "Uses the timing table programming would use (the variant of a custom layout).\n"
+     "--compact gives the bytes the compact edition writes.",
      Image},
-    {"program", "FILE --port DEV",
+    {"program", "FILE --port DEV [--compact]",
      "Programs the curve into the ignition on the serial port DEV, logging every byte.\n"
-     "Refuses a curve with an untouched sensor-state graph.",
+     "Refuses a curve with an untouched sensor-state graph. --compact writes as the compact edition.",
      Program},
     {"read", "--port DEV", "Reads the ignition's serial number, firmware version and counters.", Read},
     {"rev-limit", "RPM --port DEV", "Writes the rev limit into all four sensor states of the ignition.", RevLimit},

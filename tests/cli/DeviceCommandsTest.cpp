@@ -89,6 +89,31 @@ TEST(CliImage, CustomLayoutUsesItsVariant) {
   EXPECT_FALSE(std::filesystem::exists(documents.Path() / "Korvane CD"));
 }
 
+TEST(CliImage, CompactGivesTheCompactEditionsBytes) {
+  TempDir documents;
+  CurveData custom = testing::TwoStateCurve();
+  custom.NumCylinders = kCustomCylinders;
+  custom.TachType = kCustomCylinders;
+  custom.RotorPos = kRotorCrank;
+  custom.CustType = "2 Cyl. Cam 72\u00B0 (2 Coil)";
+  const std::string curve = SaveCurve(documents, "custom-crank.crv", custom);
+
+  // Only a custom layout on the crank differs: the full edition writes 255 for every spark interval.
+  auto unsetIntervals = [](const std::string& log) {
+    std::size_t count = 0;
+    for (std::size_t at = log.find("IntervalSpark = $FF\n"); at != std::string::npos;
+         at = log.find("IntervalSpark = $FF\n", at + 1))
+      ++count;
+    return count;
+  };
+  const CliRun full = RunWith(documents, {"image", curve});
+  ASSERT_EQ(full.status, 0) << full.err;
+  const CliRun compact = RunWith(documents, {"image", curve, "--compact"});
+  ASSERT_EQ(compact.status, 0) << compact.err;
+  EXPECT_EQ(unsetIntervals(full.out), 2u * 10u);  // both graphs, ten node blocks each
+  EXPECT_LT(unsetIntervals(compact.out), unsetIntervals(full.out));
+}
+
 TEST(CliImage, Refusals) {
   TempDir documents;
   const std::string notCurve = documents.Write("notes.crv", "hello\r\n");
@@ -97,7 +122,7 @@ TEST(CliImage, Refusals) {
     const char* err;
   };
   const Case cases[] = {
-      {{"image"}, "usage: curvedesk-cli image FILE [--hex]\n"},
+      {{"image"}, "usage: curvedesk-cli image FILE [--hex] [--compact]\n"},
       {{"image", notCurve, "--hexx"}, "curvedesk-cli: unknown option --hexx\n"},
       {{"image", notCurve}, "0x80040403 File Error: This file is not a valid Curve File.\n"},
   };

@@ -102,21 +102,21 @@ int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRec
   return percent;
 }
 
-std::vector<std::string> CurveImageLog(const CurveData& curve, const TimingTable& table) {
+std::vector<std::string> CurveImageLog(const CurveData& curve, const TimingTable& table, Edition edition) {
   std::vector<std::string> lines;
   LineCollector log(lines);
   DiscardingWriter writer;
   IgnoredProgress progress;
-  WriteCurveRecords(curve, table, writer, log, progress, 0);
+  WriteCurveRecords(curve, table, writer, log, progress, 0, edition);
   return lines;
 }
 
-std::vector<std::string> CurveImageRecords(const CurveData& curve, const TimingTable& table) {
+std::vector<std::string> CurveImageRecords(const CurveData& curve, const TimingTable& table, Edition edition) {
   std::vector<std::string> records;
   HexRecordCollector writer(records);
   DiscardingLog log;
   IgnoredProgress progress;
-  WriteCurveRecords(curve, table, writer, log, progress, 0);
+  WriteCurveRecords(curve, table, writer, log, progress, 0, edition);
   records.push_back(":00000001FF");
   return records;
 }

@@ -30,7 +30,9 @@ int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRec
 
 // The programming image without a board: the log's heading and byte lines, or the records as the
 // board receives them, one per line, ending with the end record ":00000001FF".
-std::vector<std::string> CurveImageLog(const CurveData& curve, const TimingTable& table);
-std::vector<std::string> CurveImageRecords(const CurveData& curve, const TimingTable& table);
+std::vector<std::string> CurveImageLog(const CurveData& curve, const TimingTable& table,
+                                       Edition edition = Edition::Full);
+std::vector<std::string> CurveImageRecords(const CurveData& curve, const TimingTable& table,
+                                           Edition edition = Edition::Full);
 
 }  // namespace curvedesk
