@@ -39,6 +39,7 @@ class StreamLog final : public LogSink {
  public:
   StreamLog(std::ostream& out, TerminalProgress& progress) : out_(out), progress_(progress) {}
   void AddTextLine(const std::string& line) override;
+  void AddWindowLine(const std::string&) override {}  // a terminal has no Close button to press
 
  private:
   std::ostream& out_;

@@ -140,6 +140,7 @@ TEST(CliProgram, ProgramsTheCurveAndInstallsTheTable) {
   const CliRun run = RunWith(documents, {"program", curve, "--port", fixture.pty.DevicePath()});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("PROGRAMMING COMPLETED.\nIgnition programmed successfully\n"), std::string::npos);
+  EXPECT_EQ(run.out.find("Close button"), std::string::npos) << "a terminal has no window to close";
   EXPECT_TRUE(std::filesystem::exists(documents.Path() / "Korvane CD" / "Tarvo" / "tables.ini"));
 
   // The board holds what the image shows.

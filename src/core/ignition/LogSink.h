@@ -10,6 +10,9 @@ class LogSink {
  public:
   virtual ~LogSink() = default;
   virtual void AddTextLine(const std::string& line) = 0;
+  // A line that speaks to the user of a log window ("press this window's Close button"); a log
+  // without a window leaves it out.
+  virtual void AddWindowLine(const std::string& line) { AddTextLine(line); }
 };
 
 }  // namespace curvedesk

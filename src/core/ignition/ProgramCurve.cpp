@@ -52,10 +52,10 @@ void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programm
 
   prompter.Tell("", "Ignition programmed successfully", Prompter::Icon::None);
   const std::string rule(60, '=');
-  log.AddTextLine("");
-  log.AddTextLine(rule);
-  log.AddTextLine("    Please press this window's Close button to continue.");
-  log.AddTextLine(rule);
+  log.AddWindowLine("");
+  log.AddWindowLine(rule);
+  log.AddWindowLine("    Please press this window's Close button to continue.");
+  log.AddWindowLine(rule);
 }
 
 }  // namespace curvedesk
