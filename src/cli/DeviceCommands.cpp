@@ -26,7 +26,8 @@ namespace {
 
 // The port named on the command line, opened by the first exchange with the board.
 struct Board {
-  explicit Board(const std::string& port) : link([port] { return port; }), programmer(link, std::string(kComSettings)) {}
+  explicit Board(const std::string& port)
+      : link([port] { return port; }), programmer(link, std::string(kComSettings)) {}
   QtSerialLink link;
   Programmer programmer;
 };
@@ -50,9 +51,7 @@ std::optional<std::int32_t> ParseNumber(const std::string& text) {
 }
 
 // The bytes of the compact edition differ in one case (a custom layout with the crank rotor).
-Edition EditionOf(const DeviceOptions& options) {
-  return options.Flag("--compact") ? Edition::Compact : Edition::Full;
-}
+Edition EditionOf(const DeviceOptions& options) { return options.Flag("--compact") ? Edition::Compact : Edition::Full; }
 
 int Image(CliContext& context) {
   const auto options = ParseDeviceOptions(context, {}, {"--hex", "--compact"}, 1, "image FILE [--hex] [--compact]");
@@ -231,8 +230,8 @@ constexpr CliCommand kDeviceCommands[] = {
      Program},
     {"read", "--port DEV", "Reads the ignition's serial number, firmware version and counters.", Read},
     {"rev-limit", "RPM --port DEV", "Writes the rev limit into all four sensor states of the ignition.", RevLimit},
-    {"firmware", "FILE.rzx --port DEV",
-     "Upgrades the ignition's firmware; the file name carries the 4-digit version.", Firmware},
+    {"firmware", "FILE.rzx --port DEV", "Upgrades the ignition's firmware; the file name carries the 4-digit version.",
+     Firmware},
     {"clear-starts", "--port DEV --password N",
      "Clears the engine start counter. An ignition without a password stores N as its password.", ClearStarts},
     {"max-rpm", "RPM --port DEV --password N",

@@ -30,8 +30,8 @@ struct CliRun {
 
 // curvedesk-cli with the shipped data and a documents folder of the test's own.
 CliRun RunWith(const TempDir& documents, std::vector<std::string> args) {
-  args.insert(args.begin(), {"curvedesk-cli", "--data-dir", CURVEDESK_SOURCE_DATA_DIR, "--documents-dir",
-                             documents.Path().string()});
+  args.insert(args.begin(),
+              {"curvedesk-cli", "--data-dir", CURVEDESK_SOURCE_DATA_DIR, "--documents-dir", documents.Path().string()});
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);
@@ -168,7 +168,8 @@ TEST(CliProgram, FailuresExitWithTheErrorAndTouchNothingTheyShouldNot) {
     PtyFixture fixture;
     const CliRun run = RunWith(documents, {"program", untouchedFile, "--port", fixture.pty.DevicePath()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "curvedesk-cli: You must complete the graphs for every Sensor State\nbefore programming is allowed.\n");
+    EXPECT_EQ(run.err,
+              "curvedesk-cli: You must complete the graphs for every Sensor State\nbefore programming is allowed.\n");
     EXPECT_EQ(fixture.pty.CharactersToBoard(), 0u) << "nothing reaches the board";
   }
   {

@@ -68,9 +68,8 @@ int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRec
   int percent = startProgress;
 
   log.AddTextLine("Programming common data for all sensor states ...");
-  const auto common = ComputeBlock(kCommonSymbols, log, [&](std::string_view symbol) {
-    return bytes.CommonDataByte(symbol);
-  });
+  const auto common =
+      ComputeBlock(kCommonSymbols, log, [&](std::string_view symbol) { return bytes.CommonDataByte(symbol); });
   writer.WriteRecord(kCommonBlockAddress, common);
   progress.SetProgress(percent += 10);
 
@@ -82,9 +81,8 @@ int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRec
     log.AddTextLine("Programming sensor state data in slot " + std::to_string(slot) + " ...");
     progress.SetProgress(percent += 15);
 
-    const auto head = ComputeBlock(kSlotHeadSymbols, log, [&](std::string_view symbol) {
-      return bytes.SensorStateByte(symbol, graph);
-    });
+    const auto head = ComputeBlock(kSlotHeadSymbols, log,
+                                   [&](std::string_view symbol) { return bytes.SensorStateByte(symbol, graph); });
     writer.WriteRecord(address, head);
     address = static_cast<std::uint16_t>(address + head.size());
 
@@ -92,9 +90,8 @@ int WriteCurveRecords(const CurveData& curve, const TimingTable& table, CurveRec
       log.AddTextLine("");
       log.AddTextLine(node == 0 ? "    STARTUP RPM ..." : "    RPM " + std::to_string(node) + " ...");
       log.AddTextLine("    -----------------------");
-      const auto block = ComputeBlock(kNodeSymbols, log, [&](std::string_view symbol) {
-        return bytes.NodeByte(symbol, graph, node);
-      });
+      const auto block =
+          ComputeBlock(kNodeSymbols, log, [&](std::string_view symbol) { return bytes.NodeByte(symbol, graph, node); });
       writer.WriteRecord(address, block);
       address = static_cast<std::uint16_t>(address + block.size());
     }

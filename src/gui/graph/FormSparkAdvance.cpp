@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/graph/DigitsOnlyFilter.h"
+#include "gui/platform/DialogButtons.h"
 #include "gui/platform/DialogPlacement.h"
 
 namespace curvedesk {
@@ -43,17 +44,9 @@ FormSparkAdvance::FormSparkAdvance(QWidget* parent)
   fields->addWidget(txtAngle_, 1, 1);
   fields->addWidget(new QLabel("Deg", this), 1, 2);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("cmdOK");
-  ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
-  cancel->setObjectName("cmdCancel");
+  const auto [ok, cancel, buttons] = MakeOkCancelButtons(this);
   connect(ok, &QPushButton::clicked, this, [this] { Answer(kAnswerOk); });
   connect(cancel, &QPushButton::clicked, this, [this] { Answer(kAnswerCancel); });
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);

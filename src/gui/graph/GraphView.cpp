@@ -22,9 +22,12 @@ const QPointF kOffSurface(-1e6, -1e6);
 
 Qt::CursorShape ToQt(PointerShape shape) {
   switch (shape) {
-    case PointerShape::Cross: return Qt::CrossCursor;
-    case PointerShape::SizeHorizontal: return Qt::SizeHorCursor;
-    case PointerShape::Arrow: break;
+    case PointerShape::Cross:
+      return Qt::CrossCursor;
+    case PointerShape::SizeHorizontal:
+      return Qt::SizeHorCursor;
+    case PointerShape::Arrow:
+      break;
   }
   return Qt::ArrowCursor;
 }
@@ -124,7 +127,8 @@ void GraphView::leaveEvent(QEvent*) {
 void GraphView::PointerMoved(const QPointF& widgetPoint) {
   const GraphElements before = elements_;
   const QPointF twips = ToTwips(widgetPoint);
-  const bool changed = editor_.GraphMouseMove(CurrentGraph(), RuleContextFor(context_.curve, context_.coilLimits), twips.x(), twips.y());
+  const bool changed =
+      editor_.GraphMouseMove(CurrentGraph(), RuleContextFor(context_.curve, context_.coilLimits), twips.x(), twips.y());
   ApplyPointerShape();
   UpdateChanged(before);
   if (!changed) return;

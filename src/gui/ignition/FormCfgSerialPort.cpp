@@ -12,6 +12,7 @@
 
 #include "core/app/Settings.h"
 #include "core/ignition/SerialPortSettings.h"
+#include "gui/platform/DialogButtons.h"
 #include "gui/platform/DialogPlacement.h"
 
 namespace curvedesk {
@@ -51,15 +52,7 @@ FormCfgSerialPort::FormCfgSerialPort(AppSettings& settings, RegistryStore& store
   instruction->setWordWrap(true);
   instruction->setFixedWidth(360);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const auto [ok, cancel, buttons] = MakeOkCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(port);

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "gui/platform/DialogButtons.h"
 #include "gui/platform/DialogPlacement.h"
 
 namespace curvedesk {
@@ -55,15 +56,7 @@ FormEnterText::FormEnterText(Prompter& prompter, QWidget* parent)
   txtResponse_->setContextMenuPolicy(Qt::NoContextMenu);  // no pasting letters past the key rule
   txtResponse_->installEventFilter(new NumericKeys(bIsNumericEntry, txtResponse_));
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("cmdOK"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("cmdCancel"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  const auto [ok, cancel, buttons] = MakeOkCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lblPrompt_);
   layout->addWidget(txtResponse_);

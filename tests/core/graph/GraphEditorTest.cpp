@@ -122,7 +122,7 @@ TEST_F(GraphEditorTest, DraggingIsClamped) {
   EXPECT_EQ(graph.RPM[0], 0);
   EXPECT_EQ(graph.Nodes[0].PS, 13);
   EXPECT_TRUE(Move(RpmToX(3000), AngleToY(30)));
-  EXPECT_EQ(graph.Nodes[0].PS, 15);  // 5 below coil on
+  EXPECT_EQ(graph.Nodes[0].PS, 15);                // 5 below coil on
   EXPECT_FALSE(Move(RpmToX(3000), AngleToY(40)));  // clamped to the same place again
 }
 

@@ -25,7 +25,8 @@ TEST(GridLabels, AngleAndRpmTexts) {
 std::vector<double> Positions(const GridDrawing& drawing, bool dotted, bool horizontal) {
   std::vector<double> positions;
   for (const GridLine& line : drawing.lines)
-    if (line.dotted == dotted && (line.y1 == line.y2) == horizontal) positions.push_back(horizontal ? line.y1 : line.x1);
+    if (line.dotted == dotted && (line.y1 == line.y2) == horizontal)
+      positions.push_back(horizontal ? line.y1 : line.x1);
   return positions;
 }
 
