@@ -1,5 +1,7 @@
 #include "core/common/Prompter.h"
 
+#include <exception>
+
 #include "core/common/ErrorMessages.h"
 
 namespace curvedesk {
@@ -10,6 +12,16 @@ void ShowError(Prompter& prompter, const AppError& error) {
 
 void ShowErrorText(Prompter& prompter, const std::string& text) {
   prompter.Tell("Error", text, Prompter::Icon::Warning);
+}
+
+void RunShowingErrors(Prompter& prompter, const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const AppError& error) {
+    ShowError(prompter, error);
+  } catch (const std::exception& error) {
+    ShowError(prompter, AppError(ErrGeneric, error.what()));
+  }
 }
 
 }  // namespace curvedesk

@@ -18,8 +18,8 @@
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FileDialogs.h"
-#include "gui/ui/FormWizard.h"
 #include "gui/ui/FormMain.h"
+#include "gui/ui/FormWizard.h"
 #include "gui/ui/NumericField.h"
 
 namespace curvedesk {
@@ -37,15 +37,7 @@ class BusyPointer {
 
 }  // namespace
 
-void FormMain::Guarded(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const AppError& error) {
-    ShowError(prompter_, error);
-  } catch (const std::exception& error) {
-    ShowError(prompter_, AppError(ErrGeneric, error.what()));
-  }
-}
+void FormMain::Guarded(const std::function<void()>& work) { RunShowingErrors(prompter_, work); }
 
 SensorStateGraph& FormMain::CurrentGraph() { return context_.curve.Graphs.at(context_.curve.CurrentSensorState); }
 
@@ -61,8 +53,8 @@ bool FormMain::CommitPendingEdits() {
 }
 
 std::string FormMain::ChooseSaveAsPath() {
-  const QString path = fileDialogs_.SaveFile(this, tr("Save As"), QString::fromStdString(context_.settings.DefCurveFilePath),
-                                             CurveFilter());
+  const QString path = fileDialogs_.SaveFile(this, tr("Save As"),
+                                             QString::fromStdString(context_.settings.DefCurveFilePath), CurveFilter());
   if (path.isEmpty()) return {};
   context_.settings.DefCurveFilePath = PathDirectory(path.toStdString());
   return path.toStdString();
@@ -121,8 +113,8 @@ void FormMain::OpenCurve() {
   Guarded([this] {
     if (!CommitPendingEdits() || !PromptSaveChanges()) return;
     StartEmptyDocument();
-    const QString path = fileDialogs_.OpenFile(this, tr("Open"), QString::fromStdString(context_.settings.DefCurveFilePath),
-                                               CurveFilter());
+    const QString path = fileDialogs_.OpenFile(
+        this, tr("Open"), QString::fromStdString(context_.settings.DefCurveFilePath), CurveFilter());
     if (path.isEmpty()) {
       // The curve in memory is cleared; the fields must not go on showing the old one.
       ClearCurveControls();
@@ -286,8 +278,8 @@ void FormMain::ClearCurveControls() {
   // Programming a rev limit needs no curve.
   SetCommandEnabled(mnuFileProgramRevLimit_, true);
   txtIgnitionNameModel_->clear();
-  for (QLineEdit* field : {txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_,
-                           txtSensor1_, txtSensor2_, txtEngineType_, txtGraphInfo_}) {
+  for (QLineEdit* field : {txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_, txtSensor1_,
+                           txtSensor2_, txtEngineType_, txtGraphInfo_}) {
     field->setEnabled(false);
     field->clear();
   }

@@ -105,15 +105,7 @@ bool FormWizard::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void FormWizard::Guarded(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const AppError& error) {
-    ShowError(prompter_, error);
-  } catch (const std::exception& error) {
-    ShowError(prompter_, AppError(ErrGeneric, error.what()));
-  }
-}
+void FormWizard::Guarded(const std::function<void()>& work) { RunShowingErrors(prompter_, work); }
 
 void FormWizard::Help() {
   if (helpHandler_) Guarded(helpHandler_);
@@ -175,7 +167,8 @@ void FormWizard::ShowChoices() {
   {
     const QSignalBlocker quiet(cboChngCustCylAngle_);
     cboChngCustCylAngle_->clear();
-    for (const std::string& layout : wizard_.CustomLayouts()) cboChngCustCylAngle_->addItem(QString::fromStdString(layout));
+    for (const std::string& layout : wizard_.CustomLayouts())
+      cboChngCustCylAngle_->addItem(QString::fromStdString(layout));
     cboChngCustCylAngle_->setCurrentIndex(wizard_.CustomLayoutIndex());
     cboChngCustCylAngle_->setEnabled(chosen.cylindersOffered[0]);
   }
@@ -183,7 +176,8 @@ void FormWizard::ShowChoices() {
     const QSignalBlocker quiet(cboTachType_);
     SelectData(cboTachType_, chosen.tachType);
   }
-  for (int count = 1; count <= 3; ++count) Check(optSparks_[static_cast<std::size_t>(count)], chosen.numSparks == count);
+  for (int count = 1; count <= 3; ++count)
+    Check(optSparks_[static_cast<std::size_t>(count)], chosen.numSparks == count);
   {
     const QSignalBlocker quiet(cboCurveFallback_);
     SelectData(cboCurveFallback_, chosen.curveFallback);
