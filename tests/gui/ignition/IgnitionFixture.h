@@ -20,9 +20,13 @@ namespace curvedesk::testing {
 using namespace std::chrono_literals;
 using board::BoardMemory;
 
-// The protocol's waits, shortened so that a silent board fails in well under a second.
-inline constexpr ProtocolTimings kTestTimings{
-    .identifyWait = 60ms, .identifyAttempts = 3, .readySilence = 300ms, .endRecordWait = 300ms, .wordReadLimit = 100ms};
+// The protocol's waits, shortened so that a silent board fails in about half a second, with room
+// for a loaded machine (a sanitizer build beside other tests) to answer late.
+inline constexpr ProtocolTimings kTestTimings{.identifyWait = 150ms,
+                                              .identifyAttempts = 3,
+                                              .readySilence = 1000ms,
+                                              .endRecordWait = 1000ms,
+                                              .wordReadLimit = 300ms};
 
 // The main window with its ignition commands, speaking through the program's serial link to the
 // emulated board on a pseudo-terminal at 19200 baud. The serial port is configured unless a test

@@ -30,12 +30,13 @@ ErrorNumber ErrorOf(const std::function<void()>& action) {
   return 0;
 }
 
-// The real protocol limits, shortened where a fault would otherwise keep a test for seconds.
-constexpr ProtocolTimings kTestTimings{.identifyWait = 100ms,
+// The real protocol limits, shortened where a fault would otherwise keep a test for seconds, but
+// with room for a loaded machine (a sanitizer build beside other tests) to answer late.
+constexpr ProtocolTimings kTestTimings{.identifyWait = 250ms,
                                        .identifyAttempts = 8,
-                                       .readySilence = 300ms,
-                                       .endRecordWait = 300ms,
-                                       .wordReadLimit = 100ms};
+                                       .readySilence = 1000ms,
+                                       .endRecordWait = 1000ms,
+                                       .wordReadLimit = 500ms};
 
 // A board on a pseudo-terminal at 19200 baud and the program's link to it.
 struct PtyFixture {
@@ -86,7 +87,7 @@ TEST(QtSerialLink, EachBoardFaultEndsTheJobWithItsError) {
       {"noise before the answers", {.garbageBefore = board::kIdentifyAnswer | board::kReadyAnswer | board::kEndAnswer}, 0},
       {"no end answer", {.noEndAnswer = true}, ErrProgramming},
       {"link dropped", {.dropAfterRecord = 1}, ErrSerialPortLost},
-      {"ready too slow", {.slowReady = 600ms}, ErrProgramming},
+      {"ready too slow", {.slowReady = 2500ms}, ErrProgramming},
   };
   for (const Case& c : cases) {
     PtyFixture fixture({.faults = c.faults});
