@@ -34,4 +34,20 @@ std::string DefaultFirmwareFolder(const AppFolders& folders) {
   return Join(folders.documentsDir, std::filesystem::path("Korvane CD") / "Tarvo" / "Firmware");
 }
 
+void CreateDefaultDocumentFolders(const AppFolders& folders) {
+  for (const std::string& folder : {DefaultCurveFolder(folders), DefaultFirmwareFolder(folders)}) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+  }
+}
+
+std::string NearestExistingFolder(const std::string& folder) {
+  std::error_code error;
+  for (std::filesystem::path path = std::filesystem::path(folder); !path.empty(); path = path.parent_path()) {
+    if (std::filesystem::is_directory(path, error)) return path.string();
+    if (path == path.parent_path()) break;
+  }
+  return {};
+}
+
 }  // namespace curvedesk

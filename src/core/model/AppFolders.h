@@ -25,5 +25,12 @@ std::string CustomNameTablePath(const AppFolders& folders);
 // <documents>/Korvane CD/Tarvo/Curves and .../Firmware: the file dialogs' starting folders.
 std::string DefaultCurveFolder(const AppFolders& folders);
 std::string DefaultFirmwareFolder(const AppFolders& folders);
+// Makes the default curve and firmware folders when they are missing, so that the file dialogs
+// open in them on a first start. A folder that cannot be made is left to the dialogs, which then
+// start in the nearest folder that exists.
+void CreateDefaultDocumentFolders(const AppFolders& folders);
+
+// The folder itself when it exists, else its nearest existing parent; empty when none exists.
+std::string NearestExistingFolder(const std::string& folder);
 
 }  // namespace curvedesk

@@ -57,6 +57,7 @@ bool StartUp::Run(const std::string& startupFile) {
     window_->SetUnloadHandler([this] { ShutDown(); });
     ClearCurve(context_.curve, context_.defaultGraph);
     InstallTimingTables();
+    CreateDefaultDocumentFolders(context_.folders);
     context_.CustName = ReadCustomerName(context_.folders);
     ReadIgnitionDescriptions(context_.ignitionDescriptions, context_.folders);
   } catch (const AppError& error) {

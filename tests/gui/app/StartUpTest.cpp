@@ -78,12 +78,14 @@ TEST_F(StartUpTest, SettingsWrittenAtShutDownAreReadAtTheNextStart) {
   EXPECT_EQ(window->pos(), QPoint(300, 200));
 }
 
-TEST_F(StartUpTest, FirstStartInstallsTheTimingTableAndReadsTheCustomLayoutName) {
+TEST_F(StartUpTest, FirstStartInstallsTheTimingTableMakesTheDocumentFoldersAndReadsTheCustomLayoutName) {
   std::filesystem::create_directories(std::filesystem::path(CustomNameTablePath(folders)).parent_path());
   std::ofstream(CustomNameTablePath(folders)) << "[CustName]\r\nNAME=#H-D (Dual Fire)#\r\n";
   Run run(*this, store);
   ASSERT_TRUE(run.startUp.Run(""));
   EXPECT_TRUE(std::filesystem::exists(TimingTablePath(folders)));
+  EXPECT_TRUE(std::filesystem::is_directory(DefaultCurveFolder(folders))) << "the Save As dialog starts there";
+  EXPECT_TRUE(std::filesystem::is_directory(DefaultFirmwareFolder(folders)));
   EXPECT_EQ(run.context.CustName, "H-D (Dual Fire)");
   EXPECT_TRUE(run.context.ignitionDescriptions[0].Valid);
   EXPECT_TRUE(run.prompter.asked.empty());
