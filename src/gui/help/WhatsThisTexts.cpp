@@ -17,7 +17,9 @@ constexpr WhatsThisText kTexts[] = {
     {"txtSparkDist", "How the high voltage reaches the plugs: a coil per spark or a distributor."},
     {"txtRotorPos", "Whether the trigger rotor turns with the camshaft or the crankshaft."},
     {"txtTachType", "The tach output: the number of cylinders the tachometer expects."},
-    {"txtCurveFallback", "The engine speed the ignition falls back to when it loses its trigger."},
+    {"txtCurveFallback",
+     "How far the engine speed must drop before the ignition goes back to the previous part of the curve; "
+     "nodes stand at least this plus 50 RPM apart."},
     {"txtSensor1", "Sensor 1: none, digital, or analog with its switching voltage."},
     {"txtSensor2", "Sensor 2: none, digital, or analog with its switching voltage."},
     {"txtEngineType", "Two-stroke or four-stroke engine."},

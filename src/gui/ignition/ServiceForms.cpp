@@ -88,9 +88,9 @@ FormMaxDesiredRPM::FormMaxDesiredRPM(Prompter& prompter, QWidget* parent)
   for (QLineEdit* field : {txtMaxDesiredRPM_, txtExcMaxRPM_}) field->setMaximumWidth(90);
 
   auto* fields = new QGridLayout;
-  fields->addWidget(new QLabel(QStringLiteral("Max. Desired RPM"), this), 0, 0);
+  fields->addWidget(new QLabel(QStringLiteral("Max. Desired @RPM"), this), 0, 0);
   fields->addWidget(txtMaxDesiredRPM_, 0, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Exceeded Max. RPM"), this), 1, 0);
+  fields->addWidget(new QLabel(QStringLiteral("Exceeded Max. @RPM"), this), 1, 0);
   fields->addWidget(txtExcMaxRPM_, 1, 1);
   fields->addWidget(cmdClear_, 1, 2);
 

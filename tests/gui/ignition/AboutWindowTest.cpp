@@ -145,6 +145,10 @@ TEST_F(AboutWindow, ClearInTheMaximumDesiredRpmDialogShowsItAgainWithCountZero) 
   script.Then(ModalScript::Type("txtResponse", "4321", "cmdOK"));
   script.Then([](QDialog& dialog) {
     EXPECT_EQ(dialog.windowTitle(), "Maximum Desired RPM");
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains("Max. Desired @RPM")) << labels.join("|").toStdString();
+    EXPECT_TRUE(labels.contains("Exceeded Max. @RPM")) << labels.join("|").toStdString();
     EXPECT_EQ(dialog.findChild<QLineEdit*>("txtMaxDesiredRPM")->text(), "6000");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("txtExcMaxRPM")->text(), "7");
     EXPECT_TRUE(dialog.findChild<QPushButton*>("cmdClear")->isEnabled());
