@@ -2,10 +2,11 @@
 // contents page leads to every page.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QString>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -32,12 +33,14 @@ std::string ReadAll(const fs::path& path) {
 
 // Links that stay inside the help folder; web and mail addresses leave the help and are not checked.
 std::vector<Link> RelativeLinks(const std::string& html) {
-  static const std::regex href(R"(href\s*=\s*"([^"]*)\")", std::regex::icase);
-  static const std::regex external(R"(^[a-z][a-z0-9+.-]*:)", std::regex::icase);
+  static const QRegularExpression href(QStringLiteral(R"re(href\s*=\s*"([^"]*)")re"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression external(QStringLiteral(R"(^[a-z][a-z0-9+.-]*:)"),
+                                           QRegularExpression::CaseInsensitiveOption);
   std::vector<Link> links;
-  for (auto it = std::sregex_iterator(html.begin(), html.end(), href); it != std::sregex_iterator(); ++it) {
-    const std::string target = (*it)[1].str();
-    if (std::regex_search(target, external)) continue;
+  for (const QRegularExpressionMatch& match : href.globalMatch(QString::fromStdString(html))) {
+    const std::string target = match.captured(1).toStdString();
+    if (external.match(QString::fromStdString(target)).hasMatch()) continue;
     const auto hash = target.find('#');
     links.push_back({target.substr(0, hash), hash == std::string::npos ? "" : target.substr(hash + 1)});
   }
@@ -65,9 +68,10 @@ std::map<std::string, std::string> HelpPagesTest::pages_;
 
 TEST_F(HelpPagesTest, EveryPageHasATitle) {
   ASSERT_TRUE(pages_.count(kContentsPage));
-  static const std::regex title(R"(<title>\s*([^<]*\S)\s*</title>)", std::regex::icase);
+  static const QRegularExpression title(QStringLiteral(R"(<title>\s*([^<]*\S)\s*</title>)"),
+                                        QRegularExpression::CaseInsensitiveOption);
   for (const auto& [name, html] : pages_) {
-    EXPECT_TRUE(std::regex_search(html, title)) << name;
+    EXPECT_TRUE(title.match(QString::fromStdString(html)).hasMatch()) << name;
   }
 }
 
