@@ -41,6 +41,7 @@ enum ErrorCode : ErrorNumber {
   ErrProgramming = detail::AppErr(0x206),
   ErrReading = detail::AppErr(0x207),
   ErrFirmwareFileName = detail::AppErr(0x208),
+  ErrFirmwareFileDamaged = detail::AppErr(0x20A),  // 0x209 stays without a message
 
   ErrIniWrite = detail::AppErr(0x401),
   ErrIniRead = detail::AppErr(0x402),

@@ -86,6 +86,8 @@ std::string GetErrorMessage(ErrorNumber number, std::string_view description) {
                         "Please contact Korvane technical support."});
     case ErrFirmwareFileName:
       return "The .RZX file name needs to contain a 4-digit version number.";
+    case ErrFirmwareFileDamaged:
+      return "The .RZX file is damaged or is not a firmware file.\r\n\r\nThe ignition was not changed.";
     case ErrIniWrite:
       return "File Error: File could not be written.";
     case ErrIniRead:

@@ -32,12 +32,42 @@ std::vector<std::string> SplitLines(const std::string& text) {
   }
 }
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 int LineProgress(std::size_t line, std::size_t lastLine) {
   if (lastLine == 0) return 100;
   return 10 + static_cast<int>(line * 90 / lastLine);
 }
 
 }  // namespace
+
+bool IsHexRecord(std::string_view line) {
+  constexpr std::size_t kFixedBytes = 5;  // count, two address bytes, type, checksum
+  if (line.empty() || line[0] != ':' || (line.size() - 1) % 2 != 0) return false;
+  std::vector<int> bytes;
+  for (std::size_t i = 1; i + 1 < line.size(); i += 2) {
+    const int high = HexDigitValue(line[i]);
+    const int low = HexDigitValue(line[i + 1]);
+    if (high < 0 || low < 0) return false;
+    bytes.push_back(high * 16 + low);
+  }
+  if (bytes.size() < kFixedBytes || bytes.size() != kFixedBytes + static_cast<std::size_t>(bytes[0])) return false;
+  int sum = 0;
+  for (int byte : bytes) sum += byte;
+  return sum % 256 == 0;
+}
+
+std::vector<std::string> FirmwareLines(const std::string& text) {
+  std::vector<std::string> lines = SplitLines(text);
+  for (const std::string& line : lines)
+    if (!line.empty() && !IsHexRecord(line)) RaiseError(ErrFirmwareFileDamaged);
+  return lines;
+}
 
 std::string ReadFirmwareFile(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
@@ -61,7 +91,7 @@ void ProgramFirmware(Programmer& programmer, const std::string& path, ProgressSi
   const std::array<std::uint8_t, 2> version = FirmwareVersionBytes(path);
   // Read before the board is touched: a board given the new version but not the new firmware
   // would report a version it does not run.
-  const std::vector<std::string> lines = SplitLines(ReadFirmwareFile(path));
+  const std::vector<std::string> lines = FirmwareLines(ReadFirmwareFile(path));
 
   progress.SetProgress(0);
   progress.SetProgress(5);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/ignition/Programmer.h"
 #include "core/ignition/ProgressSink.h"
@@ -23,7 +24,16 @@ std::string ReadFirmwareFile(const std::string& path);
 // decimal digits.
 std::array<std::uint8_t, 2> FirmwareVersionBytes(std::string_view path);
 
-// Upgrades the board's firmware: the name and the file are checked before the board is contacted,
+// True when the line is one Intel HEX record: ":" and hexadecimal pairs holding the byte count,
+// address, type, that many data bytes and a checksum that makes the bytes add up to 0 (mod 256).
+bool IsHexRecord(std::string_view line);
+
+// The unscrambled text split at CR LF, line ends and trailing blanks removed. Raises
+// ErrFirmwareFileDamaged when a line that is not empty is not a HEX record.
+std::vector<std::string> FirmwareLines(const std::string& text);
+
+// Upgrades the board's firmware: the name and the file are checked before the board is contacted
+// (every line must be a HEX record, so that a damaged file never leaves a half-written board),
 // then the version record, every record of the file paced by the board (its own end record
 // skipped) and one end record. Progress goes 0, 5, 10, then 10 + 90 * i / N after line i of
 // lines 0..N; a file of a single line shows 100 once that line is sent.

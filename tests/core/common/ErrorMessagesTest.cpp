@@ -56,6 +56,7 @@ const MessageCase kMessages[] = {
      "An error occured while reading from the ignition board.\r\n\r\n"
      "Please contact Korvane technical support."},
     {ErrFirmwareFileName, "The .RZX file name needs to contain a 4-digit version number."},
+    {ErrFirmwareFileDamaged, "The .RZX file is damaged or is not a firmware file.\r\n\r\nThe ignition was not changed."},
     {ErrIniWrite, "File Error: File could not be written."},
     {ErrIniRead, "File Error: File could not be read, or is missing key information."},
     {ErrNotCurveFile, "File Error: This file is not a valid Curve File."},

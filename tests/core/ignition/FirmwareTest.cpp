@@ -59,6 +59,25 @@ TEST(ReadFirmwareFile, UnscramblesAllButTheLastByte) {
   EXPECT_EQ(ErrorOf([&] { ReadFirmwareFile(dir.File("missing0100.rzx")); }), ErrPathNotFound);
 }
 
+TEST(IsHexRecord, TakesWellFormedRecordsOnly) {
+  const struct {
+    const char* line;
+    bool record;
+  } cases[] = {
+      {":00000001FF", true},
+      {":0106110029BF", true},
+      {":0106110029bf", true},          // either case of hexadecimal digits
+      {":0106110029BE", false},         // checksum one off
+      {":0206110029BF", false},         // count says two data bytes, there is one
+      {":00000001F", false},            // odd number of digits
+      {"00000001FF", false},            // no colon
+      {":000000G1FF", false},           // not hexadecimal
+      {":0000FF", false},               // too short for the fixed fields
+      {":", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsHexRecord(c.line), c.record) << c.line;
+}
+
 TEST(FirmwareVersionBytes, ReadsTheDigitsBeforeTheExtension) {
   EXPECT_EQ(FirmwareVersionBytes("/home/me/ign2105.rzx"), (std::array<std::uint8_t, 2>{0x21, 0x05}));
   EXPECT_EQ(FirmwareVersionBytes("0999.rzx"), (std::array<std::uint8_t, 2>{0x09, 0x99}));
@@ -99,6 +118,10 @@ TEST(ProgramFirmware, RefusesABadFileBeforeContactingTheBoard) {
   } cases[] = {
       {"no version in the name", dir.Write("ignition.rzx", Scrambled(":00000001FF")), ErrFirmwareFileName},
       {"missing file", dir.File("ign2105.rzx"), ErrPathNotFound},
+      {"wrong checksum", dir.Write("ign2110.rzx", Scrambled(":0106110029BE\r\n:00000001FF")), ErrFirmwareFileDamaged},
+      {"cut short", dir.Write("ign2106.rzx", Scrambled(":020F00001234A9\r\n:01061100")), ErrFirmwareFileDamaged},
+      {"not scrambled", dir.Write("ign2107.rzx", ":020F00001234A9\r\n:00000001FF\n"), ErrFirmwareFileDamaged},
+      {"not a firmware file", dir.Write("ign2108.rzx", Scrambled("MZ\x90\x00 some program")), ErrFirmwareFileDamaged},
   };
   for (const Case& c : cases) {
     ScriptedLink link;
