@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include "core/common/AppError.h"
 
@@ -14,6 +15,11 @@ namespace curvedesk {
 namespace {
 
 constexpr const char* kContentsPage = "index.html";
+// One look for every page, so the pages hold only their text.
+constexpr const char* kPageStyle =
+    "body { font-family: sans-serif; }"
+    "h1, h2 { color: #1f3a5f; }"
+    "th { background-color: #e4ebf3; text-align: left; }";
 
 // The page's <title>, or its file name when it has none.
 QString PageTitle(const QString& path) {
@@ -40,6 +46,7 @@ HelpWindow::HelpWindow(const QString& helpFolder, QWidget* parent)
   contents_->setObjectName(QStringLiteral("lstHelpContents"));
   viewer_->setObjectName(QStringLiteral("txtHelpPage"));
   viewer_->setSearchPaths({helpFolder});
+  viewer_->document()->setDefaultStyleSheet(QString::fromLatin1(kPageStyle));
   viewer_->setOpenExternalLinks(true);
 
   // The contents page first, the others in file-name order.
