@@ -1,5 +1,7 @@
 #include "core/ignition/Firmware.h"
 
+#include <charconv>
+#include <numeric>
 #include <vector>
 
 #include "core/common/AppError.h"
@@ -32,13 +34,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   }
 }
 
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 int LineProgress(std::size_t line, std::size_t lastLine) {
   if (lastLine == 0) return 100;
   return 10 + static_cast<int>(line * 90 / lastLine);
@@ -49,17 +44,16 @@ int LineProgress(std::size_t line, std::size_t lastLine) {
 bool IsHexRecord(std::string_view line) {
   constexpr std::size_t kFixedBytes = 5;  // count, two address bytes, type, checksum
   if (line.empty() || line[0] != ':' || (line.size() - 1) % 2 != 0) return false;
-  std::vector<int> bytes;
-  for (std::size_t i = 1; i + 1 < line.size(); i += 2) {
-    const int high = HexDigitValue(line[i]);
-    const int low = HexDigitValue(line[i + 1]);
-    if (high < 0 || low < 0) return false;
-    bytes.push_back(high * 16 + low);
+  std::vector<unsigned> bytes;
+  for (std::size_t i = 1; i < line.size(); i += 2) {
+    unsigned byte = 0;
+    const char* pair = line.data() + i;
+    const auto [end, error] = std::from_chars(pair, pair + 2, byte, 16);
+    if (error != std::errc() || end != pair + 2) return false;
+    bytes.push_back(byte);
   }
-  if (bytes.size() < kFixedBytes || bytes.size() != kFixedBytes + static_cast<std::size_t>(bytes[0])) return false;
-  int sum = 0;
-  for (int byte : bytes) sum += byte;
-  return sum % 256 == 0;
+  if (bytes.size() < kFixedBytes || bytes.size() != kFixedBytes + bytes[0]) return false;
+  return std::accumulate(bytes.begin(), bytes.end(), 0U) % 256 == 0;
 }
 
 std::vector<std::string> FirmwareLines(const std::string& text) {
