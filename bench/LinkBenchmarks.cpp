@@ -11,7 +11,7 @@
 #include "core/ignition/Firmware.h"
 #include "core/ignition/Programmer.h"
 #include "emulator/PtyBoard.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 #include "support/TempDir.h"
 
 namespace curvedesk::bench {

@@ -10,7 +10,7 @@
 #include "core/ignition/ProgramCurve.h"
 #include "core/ignition/Programmer.h"
 #include "emulator/PtyBoard.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 
 namespace curvedesk::bench {
 

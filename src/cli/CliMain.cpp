@@ -5,7 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "core/common/Version.h"
-#include "gui/app/FolderLookup.h"
+#include "gui/platform/FolderLookup.h"
 
 namespace curvedesk::cli {
 

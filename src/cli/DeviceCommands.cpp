@@ -17,8 +17,8 @@
 #include "core/ignition/TimingTable.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "core/model/CurveRules.h"
-#include "gui/ignition/PortDetection.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/PortDetection.h"
+#include "gui/platform/QtSerialLink.h"
 
 namespace curvedesk::cli {
 

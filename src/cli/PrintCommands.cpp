@@ -5,8 +5,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliSupport.h"
 #include "core/common/AppError.h"
-#include "gui/print/GraphPdfExport.h"
-#include "gui/ui/MakerLogo.h"
+#include "gui/paint/GraphPdfExport.h"
+#include "gui/paint/MakerLogoPainter.h"
 
 namespace curvedesk::cli {
 

@@ -15,13 +15,13 @@
 #include "gui/ignition/FormAbout.h"
 #include "gui/ignition/FormCfgSerialPort.h"
 #include "gui/ignition/FormChangeRevLimit.h"
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 #include "gui/ignition/IgnitionCommands.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 #include "gui/ignition/ServiceForms.h"
-#include "gui/ui/FileDialogs.h"
-#include "gui/ui/FormEnterText.h"
+#include "gui/widgets/FileDialogs.h"
+#include "gui/widgets/FormEnterText.h"
 #include "gui/ui/FormMain.h"
 
 namespace curvedesk::shots {

@@ -11,7 +11,7 @@
 #include "core/model/AppContext.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/graph/GraphView.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 #include "core/graph/GraphElements.h"
 #include "gui/ui/FormMain.h"
 

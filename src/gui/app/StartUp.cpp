@@ -11,9 +11,9 @@
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 #include "gui/ui/FormMain.h"
-#include "gui/ui/MakerLogo.h"
+#include "gui/paint/MakerLogoPainter.h"
 
 namespace curvedesk {
 

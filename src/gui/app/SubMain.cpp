@@ -4,11 +4,11 @@
 #include <QProcess>
 
 #include "core/app/CommandLine.h"
-#include "gui/app/FolderLookup.h"
+#include "gui/platform/FolderLookup.h"
 #include "gui/app/StartUp.h"
-#include "gui/platform/MessageBoxPrompter.h"
+#include "gui/widgets/MessageBoxPrompter.h"
 #include "gui/platform/QtRegistryStore.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 #include "gui/ui/FormMain.h"
 
 namespace curvedesk {

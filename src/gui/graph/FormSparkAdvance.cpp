@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/graph/DigitsOnlyFilter.h"
-#include "gui/platform/DialogButtons.h"
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DigitsOnlyFilter.h"
+#include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

@@ -8,7 +8,7 @@
 #include "core/graph/GraphElements.h"
 #include "core/graph/GridDrawing.h"
 #include "core/model/AppContext.h"
-#include "gui/graph/GraphPainter.h"
+#include "gui/paint/GraphPainter.h"
 
 namespace curvedesk {
 

@@ -14,8 +14,8 @@
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
 #include "gui/ignition/WindowServiceDialogs.h"
-#include "gui/platform/DialogPlacement.h"
-#include "gui/ui/MakerLogo.h"
+#include "gui/widgets/DialogPlacement.h"
+#include "gui/widgets/MakerLogo.h"
 
 namespace curvedesk {
 

@@ -12,8 +12,8 @@
 
 #include "core/app/Settings.h"
 #include "core/ignition/SerialPortSettings.h"
-#include "gui/platform/DialogButtons.h"
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

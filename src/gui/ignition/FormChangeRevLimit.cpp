@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "core/model/CurveRules.h"
-#include "gui/platform/DialogPlacement.h"
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/DialogPlacement.h"
+#include "gui/widgets/NumericField.h"
 
 namespace curvedesk {
 

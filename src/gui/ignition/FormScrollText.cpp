@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

@@ -12,10 +12,10 @@
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/FormAbout.h"
 #include "gui/ignition/FormChangeRevLimit.h"
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
-#include "gui/ignition/PortDetection.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/platform/PortDetection.h"
+#include "gui/widgets/FileDialogs.h"
 
 namespace curvedesk {
 

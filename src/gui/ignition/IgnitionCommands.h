@@ -8,7 +8,7 @@
 #include "core/common/Registry.h"
 #include "core/model/AppContext.h"
 #include "gui/ignition/FormCfgSerialPort.h"
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 
 class QWidget;

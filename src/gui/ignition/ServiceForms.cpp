@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "core/ignition/ServiceFunctions.h"
-#include "gui/graph/DigitsOnlyFilter.h"
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DigitsOnlyFilter.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

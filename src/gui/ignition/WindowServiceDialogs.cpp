@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "gui/ignition/ServiceForms.h"
-#include "gui/ui/FormEnterText.h"
+#include "gui/widgets/FormEnterText.h"
 
 namespace curvedesk {
 

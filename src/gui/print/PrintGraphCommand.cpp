@@ -6,7 +6,7 @@
 
 #include "core/common/AppError.h"
 #include "core/print/PrintedPage.h"
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 
 namespace curvedesk {
 

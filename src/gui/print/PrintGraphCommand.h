@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "core/model/CurveData.h"
-#include "gui/print/PrintGraphPage.h"
+#include "gui/paint/PrintGraphPage.h"
 
 class QPrinter;
 class QWidget;

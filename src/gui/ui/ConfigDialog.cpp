@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

@@ -9,7 +9,7 @@
 
 #include "core/common/Utils.h"
 #include "core/model/DisplayTexts.h"
-#include "gui/ui/RepeatUpDown.h"
+#include "gui/widgets/RepeatUpDown.h"
 
 namespace curvedesk {
 

@@ -27,8 +27,8 @@
 #include "gui/graph/GraphView.h"
 #include "gui/help/WhatsThisTexts.h"
 #include "gui/ui/CoilPicture.h"
-#include "gui/ui/MakerLogo.h"
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/MakerLogo.h"
+#include "gui/widgets/NumericField.h"
 
 namespace curvedesk {
 

@@ -17,10 +17,10 @@
 #include "core/document/RecentFiles.h"
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/FormWizard.h"
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/NumericField.h"
 
 namespace curvedesk {
 

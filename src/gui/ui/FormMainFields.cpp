@@ -20,7 +20,7 @@
 #include "gui/graph/GraphView.h"
 #include "gui/ui/CoilPicture.h"
 #include "gui/ui/FormMain.h"
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/NumericField.h"
 
 namespace curvedesk {
 

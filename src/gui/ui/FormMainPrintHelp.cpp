@@ -7,11 +7,11 @@
 
 #include "gui/graph/GraphView.h"
 #include "gui/help/HelpWindow.h"
-#include "gui/print/GraphPdfExport.h"
+#include "gui/paint/GraphPdfExport.h"
 #include "gui/print/PrintGraphCommand.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 #include "gui/ui/FormMain.h"
-#include "gui/ui/MakerLogo.h"
+#include "gui/paint/MakerLogoPainter.h"
 
 namespace curvedesk {
 

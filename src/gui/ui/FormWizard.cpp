@@ -13,8 +13,8 @@
 
 #include "core/common/AppError.h"
 #include "core/common/Utils.h"
-#include "gui/platform/DialogPlacement.h"
-#include "gui/ui/RepeatUpDown.h"
+#include "gui/widgets/DialogPlacement.h"
+#include "gui/widgets/RepeatUpDown.h"
 
 namespace curvedesk {
 

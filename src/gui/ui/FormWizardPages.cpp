@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/ui/FormWizard.h"
-#include "gui/ui/RepeatUpDown.h"
+#include "gui/widgets/RepeatUpDown.h"
 
 namespace curvedesk {
 

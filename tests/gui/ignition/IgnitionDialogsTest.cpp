@@ -14,7 +14,7 @@
 #include "gui/ignition/FormCfgSerialPort.h"
 #include "gui/ignition/FormChangeRevLimit.h"
 #include "gui/ignition/ServiceForms.h"
-#include "gui/ui/FormEnterText.h"
+#include "gui/widgets/FormEnterText.h"
 #include "gui/ui/ScriptedDialogs.h"
 
 namespace curvedesk::testing {

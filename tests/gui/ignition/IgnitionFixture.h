@@ -12,7 +12,7 @@
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
 #include "gui/ignition/ModalScript.h"
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 #include "gui/ui/MainWindowFixture.h"
 
 namespace curvedesk::testing {

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 
 namespace curvedesk {

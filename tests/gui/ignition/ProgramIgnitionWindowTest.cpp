@@ -8,7 +8,7 @@
 #include "core/common/ErrorMessages.h"
 #include "core/common/Utils.h"
 #include "core/ignition/CurveFixtures.h"
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 #include "gui/ignition/IgnitionFixture.h"
 

@@ -10,7 +10,7 @@
 #include "core/common/ErrorMessages.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/ui/FormWizard.h"
-#include "gui/ui/RepeatUpDown.h"
+#include "gui/widgets/RepeatUpDown.h"
 #include "gui/ui/ScriptedDialogs.h"
 
 namespace curvedesk::testing {

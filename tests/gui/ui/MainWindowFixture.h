@@ -14,7 +14,7 @@
 #include "core/model/AppContext.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/ui/FormMain.h"
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/NumericField.h"
 #include "support/TempDir.h"
 #include "gui/ui/ScriptedDialogs.h"
 

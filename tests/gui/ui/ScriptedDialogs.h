@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/common/Prompter.h"
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 
 namespace curvedesk::testing {
 

@@ -1,10 +1,10 @@
-#include "gui/print/PrintGraphPage.h"
+#include "gui/paint/PrintGraphPage.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <type_traits>
 
-#include "gui/graph/GraphPainter.h"
+#include "gui/paint/GraphPainter.h"
 
 namespace curvedesk {
 

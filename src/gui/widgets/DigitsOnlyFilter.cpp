@@ -1,4 +1,4 @@
-#include "gui/graph/DigitsOnlyFilter.h"
+#include "gui/widgets/DigitsOnlyFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

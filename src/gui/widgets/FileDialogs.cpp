@@ -1,4 +1,4 @@
-#include "gui/ui/FileDialogs.h"
+#include "gui/widgets/FileDialogs.h"
 
 #include <QFileDialog>
 

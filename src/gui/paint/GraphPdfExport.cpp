@@ -1,4 +1,4 @@
-#include "gui/print/GraphPdfExport.h"
+#include "gui/paint/GraphPdfExport.h"
 
 #include <QPageSize>
 #include <QPdfWriter>

@@ -1,4 +1,4 @@
-#include "gui/ignition/FormProgress.h"
+#include "gui/widgets/FormProgress.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

@@ -1,4 +1,4 @@
-#include "gui/graph/GraphPainter.h"
+#include "gui/paint/GraphPainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "gui/ignition/QtSerialLink.h"
+#include "gui/platform/QtSerialLink.h"
 
 #include <gtest/gtest.h>
 

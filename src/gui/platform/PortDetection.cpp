@@ -1,4 +1,4 @@
-#include "gui/ignition/PortDetection.h"
+#include "gui/platform/PortDetection.h"
 
 #include <QSerialPortInfo>
 #include <QtGlobal>

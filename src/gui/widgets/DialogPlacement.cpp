@@ -1,4 +1,4 @@
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogPlacement.h"
 
 #include <QWidget>
 

@@ -1,15 +1,8 @@
 #pragma once
 
-#include <QRectF>
 #include <QWidget>
 
-class QPainter;
-
 namespace curvedesk {
-
-// The maker's logo as printed in the page header: a spark inside a ring. Painted, so it stays
-// sharp at any printer resolution.
-void PaintMakerLogo(QPainter& painter, const QRectF& target);
 
 // The logo kept hidden in the main window (picLogo) for printing.
 class MakerLogo : public QWidget {

@@ -1,4 +1,4 @@
-#include "gui/ui/NumericField.h"
+#include "gui/widgets/NumericField.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "gui/platform/DialogButtons.h"
+#include "gui/widgets/DialogButtons.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>

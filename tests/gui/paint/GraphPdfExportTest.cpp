@@ -5,7 +5,7 @@
 
 #include "core/common/AppError.h"
 #include "core/model/CurveData.h"
-#include "gui/print/GraphPdfExport.h"
+#include "gui/paint/GraphPdfExport.h"
 #include "support/TempDir.h"
 #include "support/print/PdfFile.h"
 

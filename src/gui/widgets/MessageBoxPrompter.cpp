@@ -1,4 +1,4 @@
-#include "gui/platform/MessageBoxPrompter.h"
+#include "gui/widgets/MessageBoxPrompter.h"
 
 #include <QMessageBox>
 

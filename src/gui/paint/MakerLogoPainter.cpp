@@ -1,7 +1,8 @@
-#include "gui/ui/MakerLogo.h"
+#include "gui/paint/MakerLogoPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace curvedesk {
 
@@ -28,13 +29,6 @@ void PaintMakerLogo(QPainter& painter, const QRectF& target) {
   painter.setBrush(QColor(224, 120, 0));
   painter.drawPath(bolt);
   painter.restore();
-}
-
-MakerLogo::MakerLogo(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("picLogo")); }
-
-void MakerLogo::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  PaintMakerLogo(painter, rect());
 }
 
 }  // namespace curvedesk

@@ -1,4 +1,4 @@
-#include "gui/ui/FormEnterText.h"
+#include "gui/widgets/FormEnterText.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -9,8 +9,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "gui/platform/DialogButtons.h"
-#include "gui/platform/DialogPlacement.h"
+#include "gui/widgets/DialogButtons.h"
+#include "gui/widgets/DialogPlacement.h"
 
 namespace curvedesk {
 

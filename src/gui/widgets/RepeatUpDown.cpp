@@ -1,4 +1,4 @@
-#include "gui/ui/RepeatUpDown.h"
+#include "gui/widgets/RepeatUpDown.h"
 
 #include <QMouseEvent>
 #include <QPainter>

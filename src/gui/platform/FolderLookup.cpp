@@ -1,4 +1,4 @@
-#include "gui/app/FolderLookup.h"
+#include "gui/platform/FolderLookup.h"
 
 #include <QCoreApplication>
 #include <QDir>
