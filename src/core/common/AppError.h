@@ -23,6 +23,13 @@ class AppError : public std::runtime_error {
   std::string description_;
 };
 
+// A rule that refuses with a message of its own rather than an error number (a fallback RPM the
+// nodes do not allow, a spark distribution beyond the coil limits). Shown as it is, under "Error".
+class RefusedWithMessage : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 [[noreturn]] void RaiseError(ErrorNumber number, std::string description = {});
 
 // Raises the same number again with the text of GetErrorMessage as its description.

@@ -19,6 +19,8 @@ void RunShowingErrors(Prompter& prompter, const std::function<void()>& work) {
     work();
   } catch (const AppError& error) {
     ShowError(prompter, error);
+  } catch (const RefusedWithMessage& refusal) {
+    ShowErrorText(prompter, refusal.what());
   } catch (const std::exception& error) {
     ShowError(prompter, AppError(ErrGeneric, error.what()));
   }

@@ -26,8 +26,8 @@ class Prompter {
 void ShowError(Prompter& prompter, const AppError& error);
 // The same for a message that is not an error number (rule checks that return their text).
 void ShowErrorText(Prompter& prompter, const std::string& text);
-// Runs a command; an error it raises is shown as above (anything else as the generic error), so
-// a failed command leaves the window running.
+// Runs a command; an error it raises is shown as above (a refusal with its own message as that
+// message, anything else as the generic error), so a failed command leaves the window running.
 void RunShowingErrors(Prompter& prompter, const std::function<void()>& work);
 
 }  // namespace curvedesk

@@ -25,14 +25,12 @@ inline constexpr std::int32_t kCurveFileRevision = 3;     // written; 1 to 3 are
 IniDocument WriteCurveDocument(const CurveData& curve, const std::string& custName);
 
 // Writes the whole curve to path. The file is replaced only once it was written completely: a
-// failed save raises the run-time file error and leaves the previous file whole. Does not change
-// FileName or Modified.
+// failed save raises the run-time file error and leaves the previous file whole.
 void SaveCurveFile(const CurveData& curve, const std::string& custName, const std::string& path);
 
 // Replaces the configuration and the first NumSensorStates graphs of curve with the file's. The
 // ignition is looked up by name in descriptions. Any failure clears the curve (ClearCurve with
-// defaultGraph) and raises the error again. Does not change FileName, Modified or
-// CurrentSensorState.
+// defaultGraph) and raises the error again.
 void LoadCurveFile(CurveData& curve, const std::string& path, const IgnitionDescriptionTable& descriptions,
                    const SensorStateGraph& defaultGraph);
 

@@ -109,11 +109,11 @@ std::string GraphJson(const SensorStateGraph& graph, int depth) {
 
 }  // namespace
 
-std::string CurveToJson(const CurveData& curve) {
+std::string CurveToJson(const CurveData& curve, const EditingState& editing) {
   ObjectWriter object(0);
-  object.String("FileName", curve.FileName);
+  object.String("FileName", editing.FileName);
   object.String("Name", curve.Name);
-  object.Bool("Modified", curve.Modified);
+  object.Bool("Modified", editing.Modified);
   object.Int("IgnitionIndex", curve.IgnitionIndex);
   object.Int("EngineType", curve.EngineType);
   object.Int("SparkDist", curve.SparkDist);
@@ -128,7 +128,7 @@ std::string CurveToJson(const CurveData& curve) {
   object.Raw("Sensor1Volt", Number(curve.Sensor1Volt));
   object.Int("Sensor2Type", curve.Sensor2Type);
   object.Raw("Sensor2Volt", Number(curve.Sensor2Volt));
-  object.Int("CurrentSensorState", curve.CurrentSensorState);
+  object.Int("CurrentSensorState", editing.CurrentSensorState);
   const int graphs = std::clamp<int>(curve.NumSensorStates, 0, kMaxSensorStates);
   object.Raw("Graphs", ListJson(curve.Graphs.data(), graphs, 1,
                                 [](const SensorStateGraph& graph) { return GraphJson(graph, 2); }));

@@ -6,9 +6,9 @@
 
 namespace curvedesk {
 
-// The curve as JSON for scripts and checks: the CurveData field names as keys, volts as numbers,
+// The curve and its editing state as JSON for scripts and checks: the field names as keys, volts as numbers,
 // Graphs as the NumSensorStates graphs in use, RPM and Nodes cut to NumTransitions entries, and
 // each node's SS and TS only where a curve file carries them (NumSparks 2 and 3).
-std::string CurveToJson(const CurveData& curve);
+std::string CurveToJson(const CurveData& curve, const EditingState& editing);
 
 }  // namespace curvedesk

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {

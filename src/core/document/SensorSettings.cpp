@@ -96,7 +96,6 @@ void ApplySensorSettings(CurveData& curve, const std::array<SensorChoice, 2>& se
   }
   const int newStates = SensorStatesFor(sensors[0].type != kSensorNone, sensors[1].type != kSensorNone);
   curve.NumSensorStates = static_cast<std::int16_t>(newStates);
-  curve.CurrentSensorState = static_cast<std::int16_t>(std::clamp<int>(curve.CurrentSensorState, 0, newStates - 1));
   curve.Sensor1Type = sensors[0].type;
   curve.Sensor1Volt = sensors[0].type == kSensorAnalog ? sensors[0].threshold : Currency{};
   curve.Sensor2Type = sensors[1].type;

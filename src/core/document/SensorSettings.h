@@ -33,7 +33,7 @@ std::array<int, kMaxSensorStates> GraphSourcesForSensors(const IgnitionConfig& o
 
 // Gives the curve the two sensors: rearranges the graphs as GraphSourcesForSensors says (slots at or
 // above the new count keep their contents), sets NumSensorStates, the sensor types and their
-// thresholds (0 unless analog), and keeps CurrentSensorState below the new count.
+// thresholds (0 unless analog).
 void ApplySensorSettings(CurveData& curve, const std::array<SensorChoice, 2>& sensors,
                          const SensorStateGraph& defaultGraph);
 

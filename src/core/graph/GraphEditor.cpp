@@ -49,7 +49,17 @@ void GraphEditor::GraphMouseUp() {
   elements_.HideNodeInfo();
 }
 
-bool GraphEditor::GraphMouseMove(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y) {
+void ApplyDragEdit(SensorStateGraph& graph, const DragEdit& edit) {
+  if (edit.kind == DragEdit::Kind::RevLimit) {
+    graph.RevLimit = static_cast<std::int16_t>(edit.rpm);
+    return;
+  }
+  StoreNodeValues(graph, edit.plot, edit.node, static_cast<std::int16_t>(edit.rpm),
+                  static_cast<std::int16_t>(edit.angle));
+}
+
+std::optional<DragEdit> GraphEditor::GraphMouseMove(const SensorStateGraph& graph, const CurveRuleContext& rules,
+                                                    double x, double y) {
   if (dragTarget_ == kRevLimitElement) return DragRevLimit(graph, rules, x);
   if (IsMarker(dragTarget_)) return DragNode(graph, rules, x, y);
 
@@ -61,7 +71,12 @@ bool GraphEditor::GraphMouseMove(SensorStateGraph& graph, const CurveRuleContext
   } else if (hit != hoverTarget_) {
     Hover(hit);
   }
-  return false;
+  return std::nullopt;
+}
+
+void GraphEditor::ElementsMoved() {
+  const int shown = IsMarker(dragTarget_) ? dragTarget_ : hoverTarget_;
+  if (IsMarker(shown) && elements_.Label().visible) elements_.ShowNodeInfo(shown, measure_);
 }
 
 std::optional<NodeRef> GraphEditor::BeginNodeDialog() {
@@ -83,27 +98,25 @@ void GraphEditor::Hover(int element) {
   elements_.ShowNodeInfo(element, measure_);
 }
 
-bool GraphEditor::DragRevLimit(SensorStateGraph& graph, const CurveRuleContext& rules, double x) {
+std::optional<DragEdit> GraphEditor::DragRevLimit(const SensorStateGraph& graph, const CurveRuleContext& rules,
+                                                  double x) const {
   const int value = ClampDraggedRevLimit(graph, rules.CurveFallback, XToRpm(x));
-  if (value == graph.RevLimit) return false;
-  elements_.MoveRevLimit(value);
-  graph.RevLimit = static_cast<std::int16_t>(value);
-  return true;
+  if (value == graph.RevLimit) return std::nullopt;
+  return DragEdit{DragEdit::Kind::RevLimit, 0, 0, value, 0};
 }
 
-bool GraphEditor::DragNode(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y) {
+std::optional<DragEdit> GraphEditor::DragNode(const SensorStateGraph& graph, const CurveRuleContext& rules, double x,
+                                              double y) const {
   const int plot = PlotOf(dragTarget_);
   const int node = NodeOf(dragTarget_);
   const int storedRpm = graph.RPM[node];
   const int storedAngle = PlotAngle(graph.Nodes[node], plot);
   int rpm = XToRpm(x - grabOffsetX_ + kMarkerHalf);
   int angle = YToAngle(y - grabOffsetY_ + kMarkerHalf);
-  if (rpm == storedRpm && angle == storedAngle) return false;
+  if (rpm == storedRpm && angle == storedAngle) return std::nullopt;
   ClampDraggedNode(graph, plot, node, rpm, angle, rules);
-  if (rpm == storedRpm && angle == storedAngle) return false;
-  elements_.PlaceNode(graph, plot, node, rpm, angle);
-  elements_.ShowNodeInfo(dragTarget_, measure_);
-  return true;
+  if (rpm == storedRpm && angle == storedAngle) return std::nullopt;
+  return DragEdit{DragEdit::Kind::Node, plot, node, rpm, angle};
 }
 
 }  // namespace curvedesk

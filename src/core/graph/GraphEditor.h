@@ -20,9 +20,25 @@ struct NodeRef {
   friend bool operator==(const NodeRef&, const NodeRef&) = default;
 };
 
+// What a drag asks of the curve: a node at clamped values, or the rev limit at a clamped value.
+struct DragEdit {
+  enum class Kind { Node, RevLimit };
+  Kind kind = Kind::Node;
+  int plot = 0;
+  int node = 0;
+  int rpm = 0;  // the node's RPM, or the rev limit
+  int angle = 0;
+
+  friend bool operator==(const DragEdit&, const DragEdit&) = default;
+};
+
+// The new values of a drag in the graph, as the document stores them.
+void ApplyDragEdit(SensorStateGraph& graph, const DragEdit& edit);
+
 // The pointer editing of the graph: hovering, dragging node markers and the rev-limit line, and
-// picking the node for the node dialog. Positions are surface twips; elements move only through
-// the element pool, values only through its PlaceNode or the graph's RevLimit.
+// picking the node for the node dialog. Positions are surface twips. The editor only reads the
+// graph: a drag says which values it wants, the caller makes the edit and lays the graph out
+// again, then tells the editor (ElementsMoved) so that the label follows.
 class GraphEditor {
  public:
   GraphEditor(GraphElements& elements, const TextMeasure& measure) : elements_(elements), measure_(measure) {}
@@ -37,8 +53,12 @@ class GraphEditor {
 
   void GraphMouseDown(double x, double y);
   void GraphMouseUp();
-  // True when the drag changed the graph (a node or the rev limit moved).
-  bool GraphMouseMove(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y);
+  // The edit a drag asks for: clamped by the drag rules and different from what the graph holds.
+  // Nothing while hovering, or when the pointer moved without changing a value.
+  std::optional<DragEdit> GraphMouseMove(const SensorStateGraph& graph, const CurveRuleContext& rules, double x,
+                                         double y);
+  // The elements were laid out anew: the label of the dragged or hovered marker moves with it.
+  void ElementsMoved();
   // The hovered node for a double-click; ends any drag and hides the label.
   std::optional<NodeRef> BeginNodeDialog();
   // Back to idle, for a graph drawn anew or hidden.
@@ -50,8 +70,9 @@ class GraphEditor {
 
  private:
   void Hover(int element);
-  bool DragRevLimit(SensorStateGraph& graph, const CurveRuleContext& rules, double x);
-  bool DragNode(SensorStateGraph& graph, const CurveRuleContext& rules, double x, double y);
+  std::optional<DragEdit> DragRevLimit(const SensorStateGraph& graph, const CurveRuleContext& rules, double x) const;
+  std::optional<DragEdit> DragNode(const SensorStateGraph& graph, const CurveRuleContext& rules, double x,
+                                   double y) const;
 
   GraphElements& elements_;
   const TextMeasure& measure_;

@@ -50,12 +50,6 @@ void GraphElements::DrawPlot(const SensorStateGraph& graph, int plot) {
   }
 }
 
-void GraphElements::PlaceNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle) {
-  PlotAngle(graph.Nodes[node], plot) = static_cast<std::int16_t>(angle);
-  graph.RPM[node] = static_cast<std::int16_t>(rpm);
-  MoveNode(plot, node, rpm, angle);
-}
-
 void GraphElements::MoveNode(int plot, int node, int rpm, int angle) {
   const int x = RpmToX(rpm);
   const int y = AngleToY(angle);
@@ -79,11 +73,9 @@ void GraphElements::ShowRevLimit(const SensorStateGraph& graph) {
     revLimit_.visible = false;
     return;
   }
-  MoveRevLimit(graph.RevLimit);
+  revLimit_.x = RpmToX(graph.RevLimit);
   revLimit_.visible = true;
 }
-
-void GraphElements::MoveRevLimit(int rpm) { revLimit_.x = RpmToX(rpm); }
 
 void GraphElements::HideGraph() {
   for (NodeMarker& marker : markers_) marker.visible = false;

@@ -10,7 +10,8 @@ namespace curvedesk {
 
 // The drawn elements of the graph surface, in twips: forty node markers and forty lines (element
 // k = plot * 10 + node + 1), the rev-limit line and the node information label. Visibility alone
-// tells which elements are in use. Every position comes from the graph record through PlaceNode.
+// tells which elements are in use. Every position is laid out from a graph record, which the
+// elements only read: an edit changes the curve, and the graph is laid out again.
 inline constexpr int kPlots = 4;  // coil on, primary, second and third spark
 inline constexpr int kElements = 40;
 inline constexpr int kRevLimitElement = 1000;  // the editing code's number for the rev-limit line
@@ -70,17 +71,13 @@ class GraphElements {
   const RevLimitLine& RevLimit() const { return revLimit_; }
   const NodeInfoLabel& Label() const { return label_; }
 
-  // Full redraw: everything hidden, then plot 0 and 1, plot 2 with two sparks or more, plot 3 with
-  // three, then the rev-limit line.
+  // The layout of a graph: everything hidden, then plot 0 and 1, plot 2 with two sparks or more,
+  // plot 3 with three, then the rev-limit line. The label is left as it is.
   void DrawGraph(const SensorStateGraph& graph);
   // Shows the nodes in use of one plot and the lines between them; the last node's line runs
   // horizontally to the right edge.
   void DrawPlot(const SensorStateGraph& graph, int plot);
-  // The one store-and-move step: stores the plot's angle and the node's RPM in the graph and moves
-  // the marker and line ends of the node. The RPM is shared, so every plot's marker moves sideways.
-  void PlaceNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle);
   void ShowRevLimit(const SensorStateGraph& graph);
-  void MoveRevLimit(int rpm);
   void HideGraph();
 
   // The label beside marker k with the RPM and angle read back from the marker's centre; it flips
@@ -89,7 +86,8 @@ class GraphElements {
   void HideNodeInfo() { label_.visible = false; }
 
  private:
-  // Moves the marker and line ends of one node of one plot to (rpm, angle) without storing.
+  // Moves the marker and line ends of one node of one plot to (rpm, angle). The RPM is shared, so
+  // every plot's marker of the node moves sideways.
   void MoveNode(int plot, int node, int rpm, int angle);
 
   std::array<NodeMarker, kElements> markers_{};

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/ignition/TimingTable.h"
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {

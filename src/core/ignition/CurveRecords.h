@@ -8,7 +8,7 @@
 #include "core/ignition/LogSink.h"
 #include "core/ignition/ProgressSink.h"
 #include "core/ignition/TimingTable.h"
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {

@@ -6,7 +6,7 @@
 #include "core/ignition/LogSink.h"
 #include "core/ignition/Programmer.h"
 #include "core/ignition/ProgressSink.h"
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 #include "core/model/CurveData.h"
 
 namespace curvedesk {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 #include "core/model/CoilLimitTable.h"
 #include "core/model/CurveData.h"
 

@@ -17,10 +17,7 @@ void ClearCurve(CurveData& curve, const SensorStateGraph& defaultGraph) {
   cleared.CoilType = std::move(config.CoilType);
   config = std::move(cleared);
 
-  curve.FileName.clear();
-  curve.Modified = false;
   curve.IgnitionIndex = 1;
-  curve.CurrentSensorState = 0;
   curve.Graphs.fill(defaultGraph);
 }
 

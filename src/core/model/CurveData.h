@@ -58,6 +58,8 @@ struct IgnitionConfig {
   Currency Sensor1Volt;             // analog threshold, volts
   std::int32_t Sensor2Type = 0;
   Currency Sensor2Volt;
+
+  friend bool operator==(const IgnitionConfig&, const IgnitionConfig&) = default;
 };
 
 inline constexpr int kEngineTwoStroke = 2;
@@ -71,21 +73,30 @@ inline constexpr int kSensorNone = 0;
 inline constexpr int kSensorDigital = 1;
 inline constexpr int kSensorAnalog = 2;
 
-// The one open curve.
+// A curve: what a curve file stores, the configuration and the sensor-state graphs. A value, compared
+// field by field (node slots past NumTransitions included), so a copy is an exact snapshot.
 struct CurveData : IgnitionConfig {
-  std::string FileName;              // empty for a curve never saved
-  bool Modified = false;             // unsaved changes exist
-  std::int16_t IgnitionIndex = 1;    // 1-based slot of the ignition description named by Name
-  std::int16_t CurrentSensorState = 0;  // graph shown and edited, below NumSensorStates
+  std::int16_t IgnitionIndex = 1;  // 1-based slot of the ignition description named by Name
   std::array<SensorStateGraph, kMaxSensorStates> Graphs{};
+
+  friend bool operator==(const CurveData&, const CurveData&) = default;
+};
+
+// How the open curve is being edited, beside what its file stores.
+struct EditingState {
+  std::string FileName;                 // empty for a curve never saved
+  bool Modified = false;                // unsaved changes exist
+  std::int16_t CurrentSensorState = 0;  // graph shown and edited, below NumSensorStates
+
+  friend bool operator==(const EditingState&, const EditingState&) = default;
 };
 
 // The untouched graph every cleared curve and new sensor state starts from.
 SensorStateGraph MakeDefaultGraph();
 
-// Resets the curve: no file, unmodified, ignition 1, four-stroke, coil per spark, cam rotor, four
-// cylinders, tach 4, fallback 200, one sensor state without sensors, and every graph a copy of
-// defaultGraph. Name, CustType and CoilType keep their values.
+// Resets the curve: ignition 1, four-stroke, coil per spark, cam rotor, four cylinders, tach 4,
+// fallback 200, one sensor state without sensors, and every graph a copy of defaultGraph. Name,
+// CustType and CoilType keep their values.
 void ClearCurve(CurveData& curve, const SensorStateGraph& defaultGraph);
 
 }  // namespace curvedesk

@@ -104,8 +104,7 @@ void StoreNodeValues(SensorStateGraph& graph, int plot, int node, std::int16_t r
   PlotAngle(graph.Nodes[Slot(node)], plot) = angle;
 }
 
-void SetGraphNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle, const CurveRuleContext& rules,
-                  const NodeStoreStep& store) {
+void SetGraphNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle, const CurveRuleContext& rules) {
   if (plot < 0 || plot > std::min<int>(graph.NumSparks, kMaxPlot) || node < 0 ||
       node >= std::min<int>(graph.NumTransitions, kMaxNodes))
     RaiseOutOfRange();
@@ -125,7 +124,7 @@ void SetGraphNode(SensorStateGraph& graph, int plot, int node, int rpm, int angl
   if (CoilOnLimit(rules.CoilLimits, rpm, rules.SparkDist, rules.NumCylinders) < CoilOnSpan(at, plot, angle, lastPlot))
     RaiseError(ErrNodeSaturation);
 
-  store(graph, plot, node, static_cast<std::int16_t>(rpm), static_cast<std::int16_t>(angle));
+  StoreNodeValues(graph, plot, node, static_cast<std::int16_t>(rpm), static_cast<std::int16_t>(angle));
 }
 
 void SetRevLimit(SensorStateGraph& graph, int value, int curveFallback) {

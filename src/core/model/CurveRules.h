@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,17 +37,13 @@ int NodeGap(int curveFallback);
 // Highest RPM a node may take: the rev limit, or 12,500 without one.
 int RpmCeiling(const SensorStateGraph& graph);
 
-// The store step of SetGraphNode, run once every rule holds. The graph view supplies one that also
-// moves the node's marker and lines; the default only stores the values.
-using NodeStoreStep =
-    std::function<void(SensorStateGraph& graph, int plot, int node, std::int16_t rpm, std::int16_t angle)>;
+// Stores a node's RPM and one plot's angle at it.
 void StoreNodeValues(SensorStateGraph& graph, int plot, int node, std::int16_t rpm, std::int16_t angle);
 
 // A typed node value (the node dialog): checks rpm and angle against the rules in their fixed order
-// and, when all hold, hands them to the store step. Values outside the 16-bit range of the fields
-// are a program error (generic message), as a typed number that does not fit was in the older program.
-void SetGraphNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle, const CurveRuleContext& rules,
-                  const NodeStoreStep& store = StoreNodeValues);
+// and, when all hold, stores them. Values outside the 16-bit range of the fields are a program
+// error (generic message), as a typed number that does not fit was in the older program.
+void SetGraphNode(SensorStateGraph& graph, int plot, int node, int rpm, int angle, const CurveRuleContext& rules);
 
 // value -1 removes the rev limit. Otherwise it must leave room for all nodes above the fallback
 // and must not cut off the last node in use.

@@ -232,8 +232,8 @@ PrintedPage LayOutGraphPage(const PageInputs& inputs, const TextMeasure& measure
   return page.Take();
 }
 
-std::vector<int> PagesToPrint(const CurveData& curve, bool selectionOnly) {
-  if (selectionOnly) return {curve.CurrentSensorState};
+std::vector<int> PagesToPrint(const CurveData& curve, int shownState, bool selectionOnly) {
+  if (selectionOnly) return {shownState};
   std::vector<int> pages;
   const int count = std::clamp<int>(curve.NumSensorStates, 1, kMaxSensorStates);
   for (int index = 0; index < count; ++index) pages.push_back(index);

@@ -64,8 +64,8 @@ struct PageInputs {
 
 PrintedPage LayOutGraphPage(const PageInputs& inputs, const TextMeasure& measure);
 
-// The graphs a print job covers: only the current one when the selection option is set, else all.
-std::vector<int> PagesToPrint(const CurveData& curve, bool selectionOnly);
+// The graphs a print job covers: only the shown one when the selection option is set, else all.
+std::vector<int> PagesToPrint(const CurveData& curve, int shownState, bool selectionOnly);
 
 // "Printing page 1 ..." for page number 1, 2, ...
 std::string PrintingPageText(int pageNumber);

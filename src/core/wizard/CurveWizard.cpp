@@ -30,7 +30,7 @@ void Store(Field& field, int choice, Mark markNextPage) {
 
 }  // namespace
 
-CurveWizard::CurveWizard(AppContext& context) : context_(context) {
+CurveWizard::CurveWizard(AppContext& context, CurveData& curve) : context_(context), curve_(curve) {
   ClearCurve(working_, context_.defaultGraph);
   working_.IgnitionIndex = kUnset;
   for (std::size_t slot = 0; slot < context_.ignitionDescriptions.size(); ++slot) {
@@ -235,16 +235,14 @@ void CurveWizard::InitialisePage(int page) {
 
 void CurveWizard::RebuildCustomLayouts() {
   customLayouts_ = CustomLayoutsFor(working_.Name, working_.RotorPos, context_.edition);
-  context_.curve.CustType = context_.CustName;
+  curve_.CustType = context_.CustName;
 }
 
 void CurveWizard::Finish() {
   if (page_ != kLastPage) return;
   RebuildCustomLayouts();
-  CurveData& curve = context_.curve;
+  CurveData& curve = curve_;
   curve = working_;
-  curve.FileName.clear();
-  curve.CurrentSensorState = 0;
   for (std::size_t graph = 1; graph < curve.Graphs.size(); ++graph) curve.Graphs[graph] = curve.Graphs[0];
   const auto& types = chosen_.sensorType;
   curve.NumSensorStates = static_cast<std::int16_t>(SensorStatesFor(types[0] != kSensorNone, types[1] != kSensorNone));

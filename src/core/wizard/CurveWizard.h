@@ -47,8 +47,9 @@ class CurveWizard {
     std::array<Currency, 2> threshold{};  // volts, per sensor
   };
 
-  // Loads the wizard over the program's context and enters page 0.
-  explicit CurveWizard(AppContext& context);
+  // Loads the wizard over the program's context and enters page 0. Finish writes into curve, the
+  // program's curve as the wizard found it (a copy the caller shows once the wizard finished).
+  CurveWizard(AppContext& context, CurveData& curve);
 
   int Page() const { return page_; }
   const CurveData& Working() const { return working_; }
@@ -82,7 +83,7 @@ class CurveWizard {
   void Next();
   // Page 1..8: returns to the previous page as the user left it.
   void Back();
-  // Page 8: writes the finished curve into the program's curve.
+  // Page 8: writes the finished curve into the curve given at construction.
   void Finish();
 
  private:
@@ -92,6 +93,7 @@ class CurveWizard {
   const IgnitionDescription& Description() const;
 
   AppContext& context_;
+  CurveData& curve_;
   CurveData working_;
   Choices chosen_;
   std::vector<IgnitionEntry> ignitions_;

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/model/AppContext.h"
+#include "core/model/CurveData.h"
+#include "core/model/Edition.h"
 
 namespace curvedesk {
 

@@ -26,7 +26,7 @@ void ExportGraphPdf(const CurveData& curve, const std::string& custName, const Q
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QString::fromStdString(curve.Name));
     writer.setCreator(QString::fromLatin1(kMakerName));
-    painted = PrintGraphPages(writer, kPdfDotsPerInch, curve, custName, PagesToPrint(curve, false), logo, nullptr);
+    painted = PrintGraphPages(writer, kPdfDotsPerInch, curve, custName, PagesToPrint(curve, 0, false), logo, nullptr);
   }
   if (!painted || !file.commit()) RaiseError(ErrPathFileAccess, path.toStdString());
 }

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "core/model/AppContext.h"
+#include "core/model/Edition.h"
 
 namespace curvedesk {
 

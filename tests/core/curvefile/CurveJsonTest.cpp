@@ -8,7 +8,6 @@ namespace {
 TEST(CurveToJson, FieldNamesVoltsAsNumbersAndOnlyTheNodesInUse) {
   CurveData curve;
   ClearCurve(curve, MakeDefaultGraph());
-  curve.FileName = "/tmp/a.crv";
   curve.Name = "Korvane Tarvo GT-1";
   curve.CustType = "4";
   curve.CoilType = "KX-1";
@@ -22,7 +21,7 @@ TEST(CurveToJson, FieldNamesVoltsAsNumbersAndOnlyTheNodesInUse) {
   curve.Graphs[1].NumSparks = 1;
   curve.Graphs[1].NumTransitions = 2;
   curve.Graphs[1].RevLimit = 6000;
-  EXPECT_EQ(CurveToJson(curve), R"({
+  EXPECT_EQ(CurveToJson(curve, EditingState{"/tmp/a.crv", false, 0}), R"({
   "FileName": "/tmp/a.crv",
   "Name": "Korvane Tarvo GT-1",
   "Modified": false,

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/document/CurveDocument.h"
 #include "core/document/SensorSettings.h"
 #include "core/model/CurveRules.h"
 #include "core/model/DisplayTexts.h"
@@ -69,10 +70,10 @@ TEST(SensorSettingsTest, TheShownStateStaysWithinTheNewCount) {
       {4, 0, None, Digital, 0}, {2, 1, Digital, Digital, 1},
   };
   for (const auto& c : cases) {
-    CurveData curve = CurveWithSensors(Digital, c.oldStates == 4 ? Digital : None, c.oldStates);
-    curve.CurrentSensorState = static_cast<std::int16_t>(c.current);
-    ApplySensorSettings(curve, {SensorChoice{c.new1, {}}, SensorChoice{c.new2, {}}}, MakeDefaultGraph());
-    EXPECT_EQ(curve.CurrentSensorState, c.expected) << c.oldStates << " states, showing " << c.current;
+    CurveDocument document(MakeDefaultGraph(), {});
+    document.Open(CurveWithSensors(Digital, c.oldStates == 4 ? Digital : None, c.oldStates), "", false, c.current);
+    document.SetSensors({SensorChoice{c.new1, {}}, SensorChoice{c.new2, {}}});
+    EXPECT_EQ(document.ShownState(), c.expected) << c.oldStates << " states, showing " << c.current;
   }
 }
 

@@ -18,7 +18,16 @@ class GraphEditorTest : public ::testing::Test {
   // The centre of marker k.
   int X(int k) const { return elements.Marker(k).left + kMarkerHalf; }
   int Y(int k) const { return elements.Marker(k).top + kMarkerHalf; }
-  bool Move(double x, double y) { return editor.GraphMouseMove(graph, rules, x, y); }
+  // A pointer move; the edit a drag asks for is made as the document makes it, and the graph laid
+  // out again. True when the drag changed the graph.
+  bool Move(double x, double y) {
+    const std::optional<DragEdit> edit = editor.GraphMouseMove(graph, rules, x, y);
+    if (!edit) return false;
+    ApplyDragEdit(graph, *edit);
+    elements.DrawGraph(graph);
+    editor.ElementsMoved();
+    return true;
+  }
 
   SensorStateGraph graph = MakeDefaultGraph();
   CoilLimitTable limits = [] {

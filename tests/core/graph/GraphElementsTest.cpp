@@ -2,6 +2,7 @@
 
 #include "core/graph/GraphElements.h"
 #include "core/graph/GraphScale.h"
+#include "core/model/CurveRules.h"
 #include "core/model/CurveData.h"
 #include "support/graph/FixedTextMeasure.h"
 
@@ -105,12 +106,18 @@ TEST(RevLimitLine, FollowsTheRevLimitAndHidesWithoutOne) {
   EXPECT_TRUE(VisibleLines(elements).empty());
 }
 
-TEST(PlaceNode, StoresTheValuesAndMovesEveryPlotSideways) {
+// A node moved in the graph, laid out again.
+void MoveAndLayOut(GraphElements& elements, SensorStateGraph& graph, int plot, int node, int rpm, int angle) {
+  StoreNodeValues(graph, plot, node, static_cast<std::int16_t>(rpm), static_cast<std::int16_t>(angle));
+  elements.DrawGraph(graph);
+}
+
+TEST(MovedNode, StoresTheValuesAndMovesEveryPlotSideways) {
   SensorStateGraph graph = MakeDefaultGraph();
   GraphElements elements;
   elements.DrawGraph(graph);
 
-  elements.PlaceNode(graph, 2, 4, 2200, 45);
+  MoveAndLayOut(elements, graph, 2, 4, 2200, 45);
 
   EXPECT_EQ(graph.RPM[4], 2200);
   EXPECT_EQ(graph.Nodes[4].SS, 45);
@@ -128,24 +135,24 @@ TEST(PlaceNode, StoresTheValuesAndMovesEveryPlotSideways) {
   EXPECT_EQ(elements.Line(ElementOf(1, 4)).y1, AngleToY(10));
 }
 
-TEST(PlaceNode, TheLastNodesLineStaysHorizontalToTheRightEdge) {
+TEST(MovedNode, TheLastNodesLineStaysHorizontalToTheRightEdge) {
   SensorStateGraph graph = MakeDefaultGraph();
   GraphElements elements;
   elements.DrawGraph(graph);
 
-  elements.PlaceNode(graph, 0, 9, 6000, 60);
+  MoveAndLayOut(elements, graph, 0, 9, 6000, 60);
 
   EXPECT_EQ(elements.Line(ElementOf(0, 9)), (PlotLine{true, LineRole::LastNode, RpmToX(6000), AngleToY(60), kRightEdge,
                                                       AngleToY(60)}));
   EXPECT_EQ(elements.Line(ElementOf(1, 9)).y2, AngleToY(10));
 }
 
-TEST(PlaceNode, NodeZeroHasNoLineBeforeIt) {
+TEST(MovedNode, NodeZeroHasNoLineBeforeIt) {
   SensorStateGraph graph = MakeDefaultGraph();
   GraphElements elements;
   elements.DrawGraph(graph);
   const PlotLine before = elements.Line(ElementOf(0, 9));
-  elements.PlaceNode(graph, 1, 0, 0, 30);
+  MoveAndLayOut(elements, graph, 1, 0, 0, 30);
   EXPECT_EQ(elements.Line(ElementOf(0, 9)), before);  // not element 0 - 1 of another plot
   EXPECT_EQ(elements.Line(ElementOf(1, 0)).y1, AngleToY(30));
 }

@@ -21,11 +21,9 @@ TEST(DefaultGraph, IsTheUntouchedTemplate) {
 TEST(ClearCurve, ResetsEverythingButNameCylinderTextAndCoil) {
   const SensorStateGraph defaultGraph = MakeDefaultGraph();
   CurveData curve;
-  curve.FileName = "/tmp/x.crv";
   curve.Name = "Korvane Tarvo GT-1";
   curve.CustType = "6";
   curve.CoilType = "ZNQ";
-  curve.Modified = true;
   curve.IgnitionIndex = 3;
   curve.EngineType = 2;
   curve.SparkDist = 1;
@@ -38,17 +36,14 @@ TEST(ClearCurve, ResetsEverythingButNameCylinderTextAndCoil) {
   curve.Sensor1Volt = Currency::FromScaled(25000);
   curve.Sensor2Type = 1;
   curve.Sensor2Volt = Currency::FromScaled(10000);
-  curve.CurrentSensorState = 3;
   curve.Graphs[2].RevLimit = 7000;
   curve.Graphs[3].GraphInfo = "note";
 
   ClearCurve(curve, defaultGraph);
 
-  EXPECT_EQ(curve.FileName, "");
   EXPECT_EQ(curve.Name, "Korvane Tarvo GT-1");
   EXPECT_EQ(curve.CustType, "6");
   EXPECT_EQ(curve.CoilType, "ZNQ");
-  EXPECT_FALSE(curve.Modified);
   EXPECT_EQ(curve.IgnitionIndex, 1);
   EXPECT_EQ(curve.EngineType, 4);
   EXPECT_EQ(curve.SparkDist, 0);
@@ -61,14 +56,7 @@ TEST(ClearCurve, ResetsEverythingButNameCylinderTextAndCoil) {
   EXPECT_EQ(curve.Sensor1Volt, Currency{});
   EXPECT_EQ(curve.Sensor2Type, 0);
   EXPECT_EQ(curve.Sensor2Volt, Currency{});
-  EXPECT_EQ(curve.CurrentSensorState, 0);
   for (const auto& graph : curve.Graphs) EXPECT_EQ(graph, defaultGraph);
-}
-
-TEST(AppContext, StartsWithAClearedCurve) {
-  AppContext context;
-  for (const auto& graph : context.curve.Graphs) EXPECT_EQ(graph, context.defaultGraph);
-  EXPECT_EQ(context.curve.NumSensorStates, 1);
 }
 
 }  // namespace

@@ -127,20 +127,15 @@ TEST(SetGraphNode, CoilSaturationAtTheNodesRpm) {
   EXPECT_EQ(ErrorOf([&] { SetGraphNode(graph, 3, 2, 2500, 15, rules); }), ErrNodeSaturation);
 }
 
-TEST(SetGraphNode, StoreStepRunsOnlyWhenEveryRuleHolds) {
-  std::vector<std::string> calls;
-  const NodeStoreStep recordingStore = [&](SensorStateGraph& g, int plot, int node, std::int16_t rpm,
-                                           std::int16_t angle) {
-    StoreNodeValues(g, plot, node, rpm, angle);
-    calls.push_back(std::to_string(plot) + "/" + std::to_string(node) + "/" + std::to_string(rpm) + "/" +
-                    std::to_string(angle));
-  };
+TEST(SetGraphNode, StoresOnlyWhenEveryRuleHolds) {
   SensorStateGraph graph = SampleGraph();
   const CurveRuleContext rules{200, kSparkDistCoil, 4, kFullLimits};
-  SetGraphNode(graph, 2, 3, 3050, 35, rules, recordingStore);
-  EXPECT_EQ(ErrorOf([&] { SetGraphNode(graph, 2, 3, 3050, 99, rules, recordingStore); }), ErrAngleOrder);
-  EXPECT_EQ(calls, std::vector<std::string>{"2/3/3050/35"});
+  SetGraphNode(graph, 2, 3, 3050, 35, rules);
+  EXPECT_EQ(graph.RPM[3], 3050);
   EXPECT_EQ(graph.Nodes[3].SS, 35);
+  const SensorStateGraph accepted = graph;
+  EXPECT_EQ(ErrorOf([&] { SetGraphNode(graph, 2, 3, 3100, 99, rules); }), ErrAngleOrder);
+  EXPECT_EQ(graph, accepted);
 }
 
 TEST(SetRevLimit, RefusesLimitsThatCutOffNodes) {

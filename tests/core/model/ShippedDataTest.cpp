@@ -41,7 +41,8 @@ TEST(ShippedData, OlderRevisionCurvesFindTheirIgnition) {
   const IgnitionDescriptionTable descriptions = ShippedDescriptions();
   for (const char* file : {"compact-rev1.crv", "full-featured-rev2.crv", "gt1-rev3.crv"}) {
     AppContext context;
-    EXPECT_NO_THROW(LoadCurveFile(context.curve, std::string(CURVEDESK_TEST_DATA_DIR) + "/curves/" + file, descriptions,
+    CurveData curve;
+    EXPECT_NO_THROW(LoadCurveFile(curve, std::string(CURVEDESK_TEST_DATA_DIR) + "/curves/" + file, descriptions,
                                   context.defaultGraph))
         << file;
   }

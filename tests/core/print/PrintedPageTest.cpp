@@ -232,13 +232,11 @@ TEST_F(PrintedPageTest, NotePrintsOnlyTheLinesThatFitItsBox) {
 TEST(PagesToPrint, SelectionPrintsTheCurrentGraphOnly) {
   CurveData curve;
   curve.NumSensorStates = 4;
-  curve.CurrentSensorState = 2;
-  EXPECT_EQ(PagesToPrint(curve, false), (std::vector<int>{0, 1, 2, 3}));
-  EXPECT_EQ(PagesToPrint(curve, true), (std::vector<int>{2}));
+  EXPECT_EQ(PagesToPrint(curve, 2, false), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(PagesToPrint(curve, 2, true), (std::vector<int>{2}));
   curve.NumSensorStates = 1;
-  curve.CurrentSensorState = 0;
-  EXPECT_EQ(PagesToPrint(curve, false), (std::vector<int>{0}));
-  EXPECT_EQ(PagesToPrint(curve, true), (std::vector<int>{0}));
+  EXPECT_EQ(PagesToPrint(curve, 0, false), (std::vector<int>{0}));
+  EXPECT_EQ(PagesToPrint(curve, 0, true), (std::vector<int>{0}));
   EXPECT_EQ(PrintingPageText(2), "Printing page 2 ...");
 }
 

@@ -30,6 +30,12 @@ class CurveWizardTest : public ::testing::Test {
   }
 
   AppContext context;
+  // The program's curve, which the wizard writes on Finish.
+  CurveData programCurve = [this] {
+    CurveData cleared;
+    ClearCurve(cleared, context.defaultGraph);
+    return cleared;
+  }();
 };
 
 struct ShippedRun {
@@ -57,9 +63,7 @@ TEST_F(CurveWizardTest, DefaultRunOfEveryShippedDescription) {
   for (const ShippedRun& run : runs) {
     SCOPED_TRACE(run.ignition);
     context.CustName.clear();
-    context.curve.Modified = true;
-    context.curve.FileName = "old.crv";
-    CurveWizard wizard(context);
+    CurveWizard wizard(context, programCurve);
     const int slot = SlotOf(wizard, run.ignition);
     wizard.ChooseIgnition(slot);
     NextTo(wizard, 5);
@@ -70,7 +74,7 @@ TEST_F(CurveWizardTest, DefaultRunOfEveryShippedDescription) {
     EXPECT_EQ(wizard.Chosen().sensorOffered[1], run.sensor2);
     wizard.Finish();
 
-    const CurveData& curve = context.curve;
+    const CurveData& curve = programCurve;
     EXPECT_EQ(curve.Name, run.ignition);
     EXPECT_EQ(curve.IgnitionIndex, slot);
     EXPECT_EQ(curve.EngineType, run.engineType);
@@ -81,9 +85,7 @@ TEST_F(CurveWizardTest, DefaultRunOfEveryShippedDescription) {
     EXPECT_EQ(curve.CurveFallback, run.curveFallback);
     EXPECT_EQ(curve.CustType, run.custName);
     EXPECT_EQ(curve.CoilType, "");
-    EXPECT_EQ(curve.FileName, "");
     EXPECT_EQ(curve.NumSensorStates, 1);
-    EXPECT_EQ(curve.CurrentSensorState, 0);
     EXPECT_EQ(curve.Sensor1Type, kSensorNone);
     EXPECT_EQ(curve.Sensor2Type, kSensorNone);
     for (const SensorStateGraph& graph : curve.Graphs) {
@@ -98,7 +100,7 @@ TEST_F(CurveWizardTest, DefaultRunOfEveryShippedDescription) {
 }
 
 TEST_F(CurveWizardTest, OffersOnlyWhatTheDescriptionAllows) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Korvane Tarvo SX-1"));
   wizard.Next();
   EXPECT_TRUE(wizard.Chosen().engineOffered[2]);
@@ -111,18 +113,18 @@ TEST_F(CurveWizardTest, OffersOnlyWhatTheDescriptionAllows) {
 }
 
 TEST_F(CurveWizardTest, ProgramCurveUntouchedUntilFinish) {
-  context.curve.Name = "kept";
-  context.curve.NumCylinders = 6;
+  programCurve.Name = "kept";
+  programCurve.NumCylinders = 6;
   {
-    CurveWizard wizard(context);
+    CurveWizard wizard(context, programCurve);
     NextTo(wizard, 8);
   }
-  EXPECT_EQ(context.curve.Name, "kept");
-  EXPECT_EQ(context.curve.NumCylinders, 6);
+  EXPECT_EQ(programCurve.Name, "kept");
+  EXPECT_EQ(programCurve.NumCylinders, 6);
 }
 
 TEST_F(CurveWizardTest, BackAndNextWithoutChangesKeepEveryLaterChoice) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Korvane Tarvo GT-1"));
   NextTo(wizard, 4);
   wizard.ChooseCylinders(8);
@@ -144,16 +146,16 @@ TEST_F(CurveWizardTest, BackAndNextWithoutChangesKeepEveryLaterChoice) {
   EXPECT_EQ(wizard.Chosen().sensorType[0], kSensorAnalog);
   EXPECT_EQ(wizard.Chosen().threshold[0], Volts(21));
   wizard.Finish();
-  EXPECT_EQ(context.curve.NumCylinders, 8);
-  EXPECT_EQ(context.curve.TachType, 4);
-  EXPECT_EQ(context.curve.Graphs[3].NumSparks, 1);
-  EXPECT_EQ(context.curve.CurveFallback, 700);
-  EXPECT_EQ(context.curve.Sensor1Volt, Volts(21));
+  EXPECT_EQ(programCurve.NumCylinders, 8);
+  EXPECT_EQ(programCurve.TachType, 4);
+  EXPECT_EQ(programCurve.Graphs[3].NumSparks, 1);
+  EXPECT_EQ(programCurve.CurveFallback, 700);
+  EXPECT_EQ(programCurve.Sensor1Volt, Volts(21));
 }
 
 // A changed choice re-initialises the pages after it, and only those.
 TEST_F(CurveWizardTest, ChangedChoiceReinitialisesLaterPagesOnly) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Korvane Tarvo GT-1"));
   NextTo(wizard, 4);
   wizard.ChooseCylinders(8);
@@ -187,7 +189,7 @@ TEST_F(CurveWizardTest, ChangedChoiceReinitialisesLaterPagesOnly) {
 }
 
 TEST_F(CurveWizardTest, ChangedIgnitionReinitialisesTheEnginePage) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Korvane Tarvo GT-1"));
   wizard.Next();
   wizard.ChooseEngineType(2);
@@ -205,7 +207,7 @@ TEST_F(CurveWizardTest, TachPreselection) {
   const std::pair<int, int> cases[] = {{1, 2}, {0, 2}, {2, 2}, {3, 3}, {4, 4}, {6, 6}, {8, 8}};
   for (const auto& [cylinders, tach] : cases) {
     SCOPED_TRACE(cylinders);
-    CurveWizard wizard(context);
+    CurveWizard wizard(context, programCurve);
     wizard.ChooseIgnition(SlotOf(wizard, "Full Featured"));
     NextTo(wizard, 4);
     wizard.ChooseCylinders(cylinders);
@@ -232,22 +234,22 @@ TEST_F(CurveWizardTest, SensorsGiveSensorStatesAndThresholds) {
   };
   for (const SensorCase& c : cases) {
     SCOPED_TRACE(std::to_string(c.type1) + "/" + std::to_string(c.type2));
-    CurveWizard wizard(context);
+    CurveWizard wizard(context, programCurve);
     wizard.ChooseIgnition(SlotOf(wizard, "Full Featured"));
     NextTo(wizard, 8);
     wizard.ChooseSensorType(0, c.type1);
     wizard.ChooseSensorType(1, c.type2);
     wizard.Finish();
-    EXPECT_EQ(context.curve.NumSensorStates, c.states);
-    EXPECT_EQ(context.curve.Sensor1Type, c.type1);
-    EXPECT_EQ(context.curve.Sensor2Type, c.type2);
-    EXPECT_EQ(context.curve.Sensor1Volt, c.volt1);
-    EXPECT_EQ(context.curve.Sensor2Volt, c.volt2);
+    EXPECT_EQ(programCurve.NumSensorStates, c.states);
+    EXPECT_EQ(programCurve.Sensor1Type, c.type1);
+    EXPECT_EQ(programCurve.Sensor2Type, c.type2);
+    EXPECT_EQ(programCurve.Sensor1Volt, c.volt1);
+    EXPECT_EQ(programCurve.Sensor2Volt, c.volt2);
   }
 }
 
 TEST_F(CurveWizardTest, ThresholdStaysWithinLimits) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   NextTo(wizard, 8);
   wizard.ChooseSensorType(1, kSensorAnalog);
   for (int step = 0; step < 30; ++step) wizard.StepThreshold(1, true);
@@ -265,7 +267,7 @@ TEST_F(CurveWizardTest, ThresholdStaysWithinLimits) {
 
 TEST_F(CurveWizardTest, CustomOptionNamesTheLayout) {
   context.edition = Edition::Full;
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Full Featured"));
   NextTo(wizard, 3);
   wizard.ChooseRotorPos(kRotorCrank);
@@ -280,13 +282,13 @@ TEST_F(CurveWizardTest, CustomOptionNamesTheLayout) {
   EXPECT_EQ(wizard.CustomLayoutIndex(), 0);
   NextTo(wizard, 8);
   wizard.Finish();
-  EXPECT_EQ(context.curve.NumCylinders, 0);
-  EXPECT_EQ(context.curve.CustType, "2 Cyl. Crank 80\u00B0 (2 Coil)");
+  EXPECT_EQ(programCurve.NumCylinders, 0);
+  EXPECT_EQ(programCurve.CustType, "2 Cyl. Crank 80\u00B0 (2 Coil)");
 }
 
 TEST_F(CurveWizardTest, CompactEditionOffersCamLayoutsForACrankRotor) {
   context.edition = Edition::Compact;
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(SlotOf(wizard, "Full Featured"));
   NextTo(wizard, 3);
   wizard.ChooseRotorPos(kRotorCrank);
@@ -298,14 +300,14 @@ TEST_F(CurveWizardTest, CompactEditionOffersCamLayoutsForACrankRotor) {
 
 TEST_F(CurveWizardTest, NoIgnitionInstalledCannotGoOn) {
   context.ignitionDescriptions = {};
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   EXPECT_TRUE(wizard.Ignitions().empty());
   EXPECT_EQ(ErrorOf([&] { wizard.Next(); }), ErrIgnNameNotFound);
   EXPECT_EQ(wizard.Page(), 0);
 }
 
 TEST_F(CurveWizardTest, DescriptionValueOutOfRangeLeavesThePageAsItWas) {
-  CurveWizard wizard(context);
+  CurveWizard wizard(context, programCurve);
   wizard.ChooseIgnition(1);
   wizard.Next();
   wizard.ChooseEngineType(4);
