@@ -44,10 +44,11 @@ bool StartUp(CliContext& context, AppContext& app) {
   return true;
 }
 
-void Open(AppContext& app, const std::string& path) {
-  ClearCurve(app.curve, app.defaultGraph);
-  LoadCurveFile(app.curve, path, app.ignitionDescriptions, app.defaultGraph);
-  app.curve.FileName = path;
+CurveData Open(const AppContext& app, const std::string& path) {
+  CurveData curve;
+  ClearCurve(curve, app.defaultGraph);
+  LoadCurveFile(curve, path, app.ignitionDescriptions, app.defaultGraph);
+  return curve;
 }
 
 }  // namespace curvedesk::cli

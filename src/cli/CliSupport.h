@@ -24,6 +24,6 @@ bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, cons
 bool StartUp(CliContext& context, AppContext& app);
 
 // As the Open command does: a cleared curve, then the file.
-void Open(AppContext& app, const std::string& path);
+CurveData Open(const AppContext& app, const std::string& path);
 
 }  // namespace curvedesk::cli

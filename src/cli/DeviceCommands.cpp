@@ -59,17 +59,18 @@ int Image(CliContext& context) {
   AppContext app;
   if (!StartUp(context, app)) return 1;
   const std::string& path = options->positional[0];
+  CurveData curve;
   try {
-    Open(app, path);
+    curve = Open(app, path);
   } catch (const AppError& error) {
     ReportError(context, path, error);
     return 1;
   }
   try {
-    const TimingTable table = TimingTable::Load(TimingTableToUse(app.folders, app.curve.CustType));
+    const TimingTable table = TimingTable::Load(TimingTableToUse(app.folders, curve.CustType));
     const Edition edition = EditionOf(*options);
-    const auto lines = options->Flag("--hex") ? CurveImageRecords(app.curve, table, edition)
-                                              : CurveImageLog(app.curve, table, edition);
+    const auto lines = options->Flag("--hex") ? CurveImageRecords(curve, table, edition)
+                                              : CurveImageLog(curve, table, edition);
     for (const std::string& line : lines) context.out << line << "\n";
   } catch (const AppError& error) {
     ReportError(context, path, error);
@@ -84,9 +85,10 @@ int Program(CliContext& context) {
   AppContext app;
   if (!StartUp(context, app)) return 1;
   const std::string& path = options->positional[0];
+  CurveData curve;
   try {
     InstallDefaultTimingTables(app.folders);
-    Open(app, path);
+    curve = Open(app, path);
   } catch (const AppError& error) {
     ReportError(context, path, error);
     return 1;
@@ -96,7 +98,7 @@ int Program(CliContext& context) {
   try {
     TerminalProgress progress(context.err, context.errIsTerminal);
     StreamLog log(context.out, progress);
-    const auto result = ProgramIgnition(app.folders, app.curve, app.defaultGraph, board.programmer, log, progress,
+    const auto result = ProgramIgnition(app.folders, curve, app.defaultGraph, board.programmer, log, progress,
                                         prompter, EditionOf(*options));
     return result == ProgramIgnitionResult::Programmed ? 0 : 1;
   } catch (const AppError& error) {

@@ -34,13 +34,14 @@ int Dump(CliContext& context) {
   if (!HasArgs(context, 1, 1, "dump FILE")) return 1;
   AppContext app;
   if (!StartUp(context, app)) return 1;
+  CurveData curve;
   try {
-    Open(app, context.args[0]);
+    curve = Open(app, context.args[0]);
   } catch (const AppError& error) {
     ReportError(context, context.args[0], error);
     return 1;
   }
-  context.out << CurveToJson(app.curve);
+  context.out << CurveToJson(curve, EditingState{context.args[0], false, 0});
   return 0;
 }
 
@@ -50,16 +51,17 @@ int Convert(CliContext& context) {
   if (!StartUp(context, app)) return 1;
   const std::string& in = context.args[0];
   const std::string& out = context.args[1];
+  CurveData curve;
   try {
-    Open(app, in);
+    curve = Open(app, in);
   } catch (const AppError& error) {
     ReportError(context, in, error);
     return 1;
   }
   try {
     // As Save does: a named layout is stored as the custom layout name of a custom-layout curve.
-    if (IsCustomCylinderLayout(app.curve.CustType)) app.CustName = app.curve.CustType;
-    SaveCurveFile(app.curve, app.CustName, out);
+    if (IsCustomCylinderLayout(curve.CustType)) app.CustName = curve.CustType;
+    SaveCurveFile(curve, app.CustName, out);
   } catch (const AppError& error) {
     ReportError(context, out, error);
     return 1;

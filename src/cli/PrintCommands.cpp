@@ -23,14 +23,15 @@ int Print(CliContext& context) {
   if (!StartUp(context, app)) return 1;
   const std::string& in = context.args[0];
   const std::string& out = context.args[2];
+  CurveData curve;
   try {
-    Open(app, in);
+    curve = Open(app, in);
   } catch (const AppError& error) {
     ReportError(context, in, error);
     return 1;
   }
   try {
-    ExportGraphPdf(app.curve, app.CustName, QString::fromStdString(out), PaintMakerLogo);
+    ExportGraphPdf(curve, app.CustName, QString::fromStdString(out), PaintMakerLogo);
   } catch (const AppError& error) {
     ReportError(context, out, error);
     return 1;

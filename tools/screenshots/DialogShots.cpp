@@ -84,7 +84,8 @@ void TakeEditionShots(const QString& folder, Edition edition, const QString& pre
   ReadIgnitionDescriptions(context.ignitionDescriptions, context.folders);
   SilentPrompter prompter;
   OneFileDialogs dialogs(QString::fromStdString(WriteCurve(temporary.path().toStdString(), edition)));
-  FormMain window(context, prompter, dialogs);
+  CurveDocument document(context.defaultGraph, {LimitsFilePath(context.folders), context.edition});
+  FormMain window(context, document, prompter, dialogs);
   // The ignition commands as the program has them, so that their buttons show as available; no
   // port is ever opened here.
   MemoryRegistryStore store;
@@ -102,17 +103,17 @@ void TakeEditionShots(const QString& folder, Edition edition, const QString& pre
   for (QWidget* picture : window.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^Picture"))))
     if (picture->isVisible()) SaveHighDpi(*picture, folder, prefix + "-coil-" + picture->objectName());
 
-  FormCfgSensors sensors(context, prompter, &window);
+  FormCfgSensors sensors(document.Curve(), context.ignitionDescriptions, prompter, &window);
   SaveDialog(sensors, folder, prefix + "-FormCfgSensors");
-  FormCfgSparkDist sparkDist(context.curve, context.ignitionDescriptions, &window);
+  FormCfgSparkDist sparkDist(document.Curve(), context.ignitionDescriptions, &window);
   SaveDialog(sparkDist, folder, prefix + "-FormCfgSparkDist");
-  FormCfgCurveFallback fallback(context.curve.CurveFallback, &window);
+  FormCfgCurveFallback fallback(document.Curve().CurveFallback, &window);
   SaveDialog(fallback, folder, prefix + "-FormCfgCurveFallback");
-  FormCfgRotorPos rotorPos(context.curve, context.ignitionDescriptions, &window);
+  FormCfgRotorPos rotorPos(document.Curve(), context.ignitionDescriptions, &window);
   SaveDialog(rotorPos, folder, prefix + "-FormCfgRotorPos");
-  FormCfgTachType tachType(context.curve.TachType, &window);
+  FormCfgTachType tachType(document.Curve().TachType, &window);
   SaveDialog(tachType, folder, prefix + "-FormCfgTachType");
-  FormChangeCylType cylType(context, &window);
+  FormChangeCylType cylType(document.Curve().CustType, context.CustName, &window);
   SaveDialog(cylType, folder, prefix + "-FormChangeCylType");
 }
 

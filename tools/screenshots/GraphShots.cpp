@@ -59,20 +59,23 @@ void TakeGraphShots(const QString& folder) {
   WriteLimits(data.path());
   AppContext context;
   context.folders.dataDir = data.path().toStdString();
-  context.curve.CoilType = "KX-1";
-  context.curve.Graphs[0] = FourPlotGraph();
+  CurveData curve;
+  ClearCurve(curve, context.defaultGraph);
+  curve.CoilType = "KX-1";
+  curve.Graphs[0] = FourPlotGraph();
+  CurveDocument document(context.defaultGraph, {LimitsFilePath(context.folders), context.edition});
+  document.Open(curve, "");
   SilentPrompter prompter;
 
-  GraphView view(context, prompter);
+  GraphView view(document, prompter);
   view.resize(920, 736);
   view.show();
-  view.DrawGraph();
   Save(view, folder, "graph-four-plots");
   SaveHighDpi(view, folder, "graph-four-plots-hidpi");
 
-  view.HideGraph();
+  document.Close();
   Save(view, folder, "graph-empty");
-  view.DrawGraph();
+  document.Open(curve, "");
 
   const QPointF hovered = MarkerCentre(view, ElementOf(1, 4));
   Send(view, QEvent::MouseMove, hovered, Qt::NoButton);

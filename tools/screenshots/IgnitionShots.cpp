@@ -69,7 +69,9 @@ void TakeIgnitionShots(const QString& folder) {
   QFile::copy(QStringLiteral(CURVEDESK_SOURCE_DATA_DIR "/tables.ini"),
               QString::fromStdString(context.folders.dataDir + "/tables.ini"));
   InstallDefaultTimingTables(context.folders);
-  FillCurve(context.curve);
+  CurveData curve;
+  ClearCurve(curve, context.defaultGraph);
+  FillCurve(curve);
 
   board::BoardModel model;
   model.Memory().Store(board::BoardMemory::kPlain, 0x05F8, std::vector<std::uint8_t>{0x00, 0x12, 0x34, 0x78});
@@ -87,10 +89,11 @@ void TakeIgnitionShots(const QString& folder) {
   RegSetString(store, "HKEY_CURRENT_USER\\Software\\Korvane\\Tarvo\\1.0\\Vista", "ProgramSerialSet", "1");
   SilentPrompter prompter;
   NoFileDialogs fileDialogs;
-  FormMain window(context, prompter, fileDialogs);
+  CurveDocument document(context.defaultGraph, {LimitsFilePath(context.folders), context.edition});
+  document.Open(curve, "");
+  FormMain window(context, document, prompter, fileDialogs);
   window.resize(1280, 800);
   window.show();
-  window.EnableCurveControls();
   QtSerialLink link([&] { return pty.DevicePath(); });
   BoardSession session(link, context.settings.ComSettings);
   IgnitionCommands commands(context, store, prompter, fileDialogs, session, &window);
@@ -114,7 +117,7 @@ void TakeIgnitionShots(const QString& folder) {
     Save(window, folder, "program-main-during");
   });
   watch.start(0);
-  commands.ProgramIgnition();
+  commands.ProgramIgnition(document.Curve());
   watch.stop();
   Save(*commands.LogWindow(), folder, "program-log-after");
   Save(*commands.ProgressWindow(), folder, "program-progress-after");

@@ -95,7 +95,8 @@ void TakeMainWindowShots(const QString& folder) {
 
   SilentPrompter prompter;
   OneFileDialogs dialogs(QString::fromStdString(curve));
-  FormMain window(context, prompter, dialogs);
+  CurveDocument document(context.defaultGraph, {LimitsFilePath(context.folders), context.edition});
+  FormMain window(context, document, prompter, dialogs);
   window.resize(1280, 800);
   window.show();
   SaveSettled(window, folder, "main-empty");

@@ -25,7 +25,8 @@ void TakeEditionShots(const QString& folder, Edition edition, const QString& pre
   context.edition = edition;
   ReadIgnitionDescriptions(context.ignitionDescriptions, {CURVEDESK_SOURCE_DATA_DIR, CURVEDESK_SOURCE_DATA_DIR});
   SilentPrompter prompter;
-  FormWizard wizard(context, prompter);
+  CurveData curve;
+  FormWizard wizard(context, curve, prompter);
   wizard.SetHelpHandler([] {});  // as in the program, which always has a help window to open
   wizard.show();
   auto* ignitions = wizard.findChild<QComboBox*>("cboIgnitionType");

@@ -44,7 +44,9 @@ bool StartUp::Run(const std::string& startupFile) {
   try {
     LoadSettings(store_, context_.folders, context_.settings);
     context_.settings.ComDevice = LoadComDevice(store_, kSettingsKey);
-    window_ = std::make_unique<FormMain>(context_, prompter_, fileDialogs_);
+    document_ = std::make_unique<CurveDocument>(context_.defaultGraph,
+                                                CoilLimitsSource{LimitsFilePath(context_.folders), context_.edition});
+    window_ = std::make_unique<FormMain>(context_, *document_, prompter_, fileDialogs_);
     // The port is named when the first job opens it; a port chosen later waits for the next start.
     link_ = std::make_unique<QtSerialLink>([this] {
       return ConfiguredPortName(context_.settings.ComPort, context_.settings.ComDevice, SystemPortNaming());
@@ -55,7 +57,6 @@ bool StartUp::Run(const std::string& startupFile) {
     window_->SetIgnitionCommands(*ignitionCommands_);
     window_->setWindowIcon(ProgramIcon());
     window_->SetUnloadHandler([this] { ShutDown(); });
-    ClearCurve(context_.curve, context_.defaultGraph);
     InstallTimingTables();
     CreateDefaultDocumentFolders(context_.folders);
     context_.CustName = ReadCustomerName(context_.folders);
@@ -70,9 +71,8 @@ bool StartUp::Run(const std::string& startupFile) {
     try {
       window_->LoadFile(context_.StartupFile);
     } catch (const AppError& error) {
-      // The program stays up with a new curve.
+      // The program stays up without a curve.
       ShowError(prompter_, error);
-      window_->ClearCurveControls();
     }
   }
   window_->show();

@@ -5,6 +5,7 @@
 
 #include "core/common/Prompter.h"
 #include "core/common/Registry.h"
+#include "core/document/CurveDocument.h"
 #include "core/model/AppContext.h"
 
 namespace curvedesk {
@@ -27,6 +28,8 @@ class StartUp {
   bool Run(const std::string& startupFile);
 
   FormMain* MainWindow() const { return window_.get(); }
+  // The curve being edited; there once Run got past the settings.
+  CurveDocument* Document() const { return document_.get(); }
 
  private:
   // First start: the shipped timing table goes where programming and the custom layout name
@@ -39,6 +42,7 @@ class StartUp {
   RegistryStore& store_;
   Prompter& prompter_;
   FileDialogs& fileDialogs_;
+  std::unique_ptr<CurveDocument> document_;
   // The one serial port and the commands that use it; they outlive the main window.
   std::unique_ptr<QtSerialLink> link_;
   std::unique_ptr<BoardSession> session_;

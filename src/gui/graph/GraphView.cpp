@@ -6,9 +6,7 @@
 
 #include "core/common/Prompter.h"
 #include "core/graph/NodeDialogFields.h"
-#include "core/model/CoilLimits.h"
 #include "core/model/CurveRules.h"
-#include "core/model/DisplayTexts.h"
 #include "gui/graph/FormSparkAdvance.h"
 
 namespace curvedesk {
@@ -34,45 +32,42 @@ Qt::CursorShape ToQt(PointerShape shape) {
 
 }  // namespace
 
-GraphView::GraphView(AppContext& context, Prompter& prompter, QWidget* parent)
+GraphView::GraphView(CurveDocument& document, Prompter& prompter, QWidget* parent)
     : QWidget(parent),
-      context_(context),
+      document_(document),
       prompter_(prompter),
       grid_(DescribeGrid(ScreenGridStyle(), measure_)),
       nodeDialog_(new FormSparkAdvance(this)) {
+  subscription_ = document_.Subscribe([this](const DocumentChange& change) { DocumentChanged(change); });
   setObjectName("picGraph");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  // Until the main window says what it shows, the curve's own values stand for it.
-  shownCoil_ = [this] { return ShownCoil{SparkDistName(context_.curve.SparkDist), context_.curve.CoilType}; };
+  LayOut();
 }
 
-GraphView::~GraphView() = default;
+GraphView::~GraphView() { document_.Unsubscribe(subscription_); }
 
-SensorStateGraph& GraphView::CurrentGraph() { return context_.curve.Graphs.at(context_.curve.CurrentSensorState); }
-
-void GraphView::DrawGraph() {
-  editor_.Reset();
-  ApplyPointerShape();
-  elements_.DrawGraph(CurrentGraph());
-  update();
-  const ShownCoil shown = shownCoil_();
-  LoadCoilLimits(LimitsFilePath(context_.folders), shown.sparkDist, shown.coilType, context_.curve.NumCylinders,
-                 context_.edition, context_.coilLimits);
+void GraphView::DocumentChanged(const DocumentChange& change) {
+  const bool shownGraph = change.TouchesGraph(document_.ShownState()) || change.Has(DocumentChange::kShownState) ||
+                          change.Has(DocumentChange::kConfiguration);
+  if (!shownGraph) return;
+  // A change from elsewhere (undo, a field, another graph shown) ends what the pointer was doing.
+  if (!ownEdit_) {
+    editor_.Reset();
+    ApplyPointerShape();
+  }
+  LayOut();
 }
 
-void GraphView::ShowRevLimit() {
+void GraphView::LayOut() {
   const GraphElements before = elements_;
-  elements_.ShowRevLimit(CurrentGraph());
+  if (document_.IsOpen())
+    elements_.DrawGraph(document_.ShownGraph());
+  else
+    elements_.HideGraph();
+  editor_.ElementsMoved();
   UpdateChanged(before);
-}
-
-void GraphView::HideGraph() {
-  editor_.Reset();
-  elements_.HideGraph();
-  ApplyPointerShape();
-  update();
 }
 
 QPointF GraphView::ToWidget(const QPointF& twips) const { return SurfaceTransform(QRectF(rect())).map(twips); }
@@ -99,6 +94,7 @@ void GraphView::mousePressEvent(QMouseEvent* event) {
   const GraphElements before = elements_;
   const QPointF twips = ToTwips(event->position());
   editor_.GraphMouseDown(twips.x(), twips.y());
+  gesture_ = document_.IsOpen() ? document_.BeginGesture() : 0;
   ApplyPointerShape();
   UpdateChanged(before);
 }
@@ -106,6 +102,7 @@ void GraphView::mousePressEvent(QMouseEvent* event) {
 void GraphView::mouseReleaseEvent(QMouseEvent*) {
   const GraphElements before = elements_;
   editor_.GraphMouseUp();
+  gesture_ = 0;
   UpdateChanged(before);
 }
 
@@ -127,13 +124,23 @@ void GraphView::leaveEvent(QEvent*) {
 void GraphView::PointerMoved(const QPointF& widgetPoint) {
   const GraphElements before = elements_;
   const QPointF twips = ToTwips(widgetPoint);
-  const bool changed =
-      editor_.GraphMouseMove(CurrentGraph(), RuleContextFor(context_.curve, context_.coilLimits), twips.x(), twips.y());
+  const std::optional<DragEdit> edit =
+      editor_.GraphMouseMove(document_.ShownGraph(), document_.Rules(), twips.x(), twips.y());
   ApplyPointerShape();
   UpdateChanged(before);
-  if (!changed) return;
-  if (editor_.DragTarget() == kRevLimitElement) emit revLimitDragged(CurrentGraph().RevLimit);
-  emit modified();
+  if (!edit || !document_.IsOpen()) return;
+  ownEdit_ = true;
+  try {
+    if (edit->kind == DragEdit::Kind::RevLimit)
+      document_.MoveRevLimit(edit->rpm, gesture_);
+    else
+      document_.MoveNode(edit->plot, edit->node, edit->rpm, edit->angle, gesture_);
+  } catch (const AppError& error) {
+    ownEdit_ = false;
+    ShowError(prompter_, error);
+    return;
+  }
+  ownEdit_ = false;
 }
 
 void GraphView::mouseDoubleClickEvent(QMouseEvent*) {
@@ -141,23 +148,17 @@ void GraphView::mouseDoubleClickEvent(QMouseEvent*) {
   const std::optional<NodeRef> node = editor_.BeginNodeDialog();
   ApplyPointerShape();
   UpdateChanged(before);
-  if (node) EditNodeInDialog(*node);
+  if (node && document_.IsOpen()) EditNodeInDialog(*node);
 }
 
 void GraphView::EditNodeInDialog(const NodeRef& ref) {
-  SensorStateGraph& graph = CurrentGraph();
+  const SensorStateGraph& graph = document_.ShownGraph();
   try {
     const QString tag = nodeDialog_->Ask(graph.RPM.at(ref.node), PlotAngle(graph.Nodes.at(ref.node), ref.plot));
     if (tag != "1") return;
     const int rpm = NodeDialogFieldValue(nodeDialog_->RpmText().toStdString());
     const int angle = NodeDialogFieldValue(nodeDialog_->AngleText().toStdString());
-    const GraphElements before = elements_;
-    SetGraphNode(graph, ref.plot, ref.node, rpm, angle, RuleContextFor(context_.curve, context_.coilLimits),
-                 [this](SensorStateGraph& g, int plot, int node, std::int16_t r, std::int16_t a) {
-                   elements_.PlaceNode(g, plot, node, r, a);
-                 });
-    UpdateChanged(before);
-    emit modified();
+    document_.SetNodeValue(ref.plot, ref.node, rpm, angle);
   } catch (const AppError& error) {
     ShowError(prompter_, error);
   }

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <string>
 
+#include "core/document/CurveDocument.h"
 #include "core/graph/GraphEditor.h"
 #include "core/graph/GraphElements.h"
 #include "core/graph/GridDrawing.h"
-#include "core/model/AppContext.h"
 #include "gui/paint/GraphPainter.h"
 
 namespace curvedesk {
@@ -15,32 +13,15 @@ namespace curvedesk {
 class FormSparkAdvance;
 class Prompter;
 
-// The graph surface of the main window (picGraph): draws the graph of the current sensor state and
-// lets the user drag its nodes and rev-limit line or double-click a node to type its values. It
-// maps the twip frame of the graph onto its own size, keeping the aspect.
+// The graph surface of the main window (picGraph): draws the shown graph of a curve document and
+// lets the user drag its nodes and rev-limit line or double-click a node to type its values. Every
+// change goes to the document as an edit; the view lays the graph out again when the document
+// says it changed. It maps the twip frame of the graph onto its own size, keeping the aspect.
 class GraphView : public QWidget {
   Q_OBJECT
  public:
-  // What the main window shows for the coil limits: the spark distribution text ("Coil" or
-  // "Distrib.") and the coil type text.
-  struct ShownCoil {
-    std::string sparkDist;
-    std::string coilType;
-  };
-  using ShownCoilSource = std::function<ShownCoil()>;
-
-  GraphView(AppContext& context, Prompter& prompter, QWidget* parent = nullptr);
+  GraphView(CurveDocument& document, Prompter& prompter, QWidget* parent = nullptr);
   ~GraphView() override;
-
-  void SetShownCoilSource(ShownCoilSource source) { shownCoil_ = std::move(source); }
-
-  // Full redraw of the graph of CurrentSensorState, then the coil limits are loaded for what the
-  // main window shows. Raises the limits file's error.
-  void DrawGraph();
-  // Shows the rev-limit line of the current graph anew (after the rev limit field changed it).
-  void ShowRevLimit();
-  // Shows the bare grid (no curve open).
-  void HideGraph();
 
   const GraphElements& Elements() const { return elements_; }
   const GraphEditor& Editor() const { return editor_; }
@@ -54,12 +35,6 @@ class GraphView : public QWidget {
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
 
- signals:
-  // A node or the rev limit was changed by the user.
-  void modified();
-  // The rev-limit line was dragged to this value.
-  void revLimitDragged(int value);
-
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -70,7 +45,9 @@ class GraphView : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  SensorStateGraph& CurrentGraph();
+  void DocumentChanged(const DocumentChange& change);
+  // Lays out the shown graph, or nothing without a curve, and repaints what moved.
+  void LayOut();
   void PointerMoved(const QPointF& widgetPoint);
   void EditNodeInDialog(const NodeRef& node);
   // Repaints the parts of the widget where elements differ from before.
@@ -78,13 +55,17 @@ class GraphView : public QWidget {
   void UpdateTwips(const QRectF& twips);
   void ApplyPointerShape();
 
-  AppContext& context_;
+  CurveDocument& document_;
   Prompter& prompter_;
+  int subscription_ = 0;
   QtTextMeasure measure_;
   GridDrawing grid_;
   GraphElements elements_;
   GraphEditor editor_{elements_, measure_};
-  ShownCoilSource shownCoil_;
+  // The drag in progress, one undo step.
+  CurveDocument::Gesture gesture_ = 0;
+  // Set while this view's own edit is being told back to it, so a drag goes on.
+  bool ownEdit_ = false;
   FormSparkAdvance* nodeDialog_;
 };
 

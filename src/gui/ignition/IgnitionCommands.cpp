@@ -134,7 +134,7 @@ void IgnitionCommands::CloseProgrammingWindows() {
   progress_->CloseByProgram();
 }
 
-void IgnitionCommands::ProgramIgnition() {
+void IgnitionCommands::ProgramIgnition(const CurveData& curve) {
   if (session_.Busy()) return;
   EnsureSerialPortSet("", kProgramInstructions);
   BoardSession::Job job(session_);
@@ -143,7 +143,7 @@ void IgnitionCommands::ProgramIgnition() {
     windows.Attach(log_, progress_);
   });
   try {
-    ::curvedesk::ProgramIgnition(context_.folders, context_.curve, context_.defaultGraph, session_.Board(), windows,
+    ::curvedesk::ProgramIgnition(context_.folders, curve, context_.defaultGraph, session_.Board(), windows,
                                  windows, prompter_, context_.edition);
     CloseProgrammingWindows();
   } catch (const AppError& error) {

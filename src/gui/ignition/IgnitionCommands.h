@@ -33,7 +33,8 @@ class IgnitionCommands : public QObject {
   void SetPortDetector(FormCfgSerialPort::PortDetector detector) { detectPorts_ = std::move(detector); }
 
   void ConfigureSerialPort();
-  void ProgramIgnition();
+  // Programs curve, a snapshot the caller keeps unchanged while the job runs.
+  void ProgramIgnition(const CurveData& curve);
   void ProgramRevLimit();
   void UpgradeFirmware();
   void ShowAbout();

@@ -30,8 +30,8 @@ bool IsInstalledPrinter(const QString& name) {
   return false;
 }
 
-void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curve, const std::string& custName,
-                       const LogoPainter& logo) {
+void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState,
+                       const std::string& custName, const LogoPainter& logo) {
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
@@ -45,7 +45,7 @@ void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curv
   window.ShowOverOwner();
   PrintingProgress progress(window);
   const bool printed = PrintGraphPages(printer, printer.resolution(), curve, custName,
-                                       PagesToPrint(curve, selectionOnly), logo, &progress);
+                                       PagesToPrint(curve, shownState, selectionOnly), logo, &progress);
   window.CloseByProgram();
   if (!printed) RaiseError(ErrPrinter);
 }

@@ -10,7 +10,7 @@
 namespace curvedesk {
 
 ConfigDialog::ConfigDialog(const char* objectName, const QString& title, QWidget* owner, Buttons buttons)
-    : QDialog(owner), body_(new QVBoxLayout), ok_(new QPushButton(QStringLiteral("OK"), this)) {
+    : QDialog(owner), body_(new QVBoxLayout), ok_(new QPushButton(QStringLiteral("OK"), this)), buttons_(buttons) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(title);
   setModal(true);
@@ -23,10 +23,7 @@ ConfigDialog::ConfigDialog(const char* objectName, const QString& title, QWidget
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     row->addWidget(cancel);
-    connect(cancel, &QPushButton::clicked, this, [this] {
-      tag_ = kCancel;
-      reject();
-    });
+    connect(cancel, &QPushButton::clicked, this, &ConfigDialog::reject);
   }
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body_);
@@ -34,11 +31,22 @@ ConfigDialog::ConfigDialog(const char* objectName, const QString& title, QWidget
   layout->addLayout(row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    if (!Confirm()) return;
-    tag_ = kOk;
-    accept();
-  });
+  connect(ok_, &QPushButton::clicked, this, &ConfigDialog::AnswerOk);
+}
+
+void ConfigDialog::AnswerOk() {
+  if (!Confirm()) return;
+  tag_ = kOk;
+  accept();
+}
+
+void ConfigDialog::reject() {
+  if (buttons_ == Buttons::OkOnly) {
+    AnswerOk();
+    return;
+  }
+  tag_ = kCancel;
+  QDialog::reject();
 }
 
 QGroupBox* ConfigDialog::AddFrame(const QString& caption) {

@@ -22,6 +22,9 @@ class ConfigDialog : public QDialog {
   QString Ask();
   const QString& Tag() const { return tag_; }
 
+  // Esc or the window's close box: Cancel, or OK for a dialog whose only answer is OK.
+  void reject() override;
+
  protected:
   enum class Buttons { OkCancel, OkOnly };
   ConfigDialog(const char* objectName, const QString& title, QWidget* owner, Buttons buttons = Buttons::OkCancel);
@@ -37,8 +40,11 @@ class ConfigDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  void AnswerOk();
+
   QVBoxLayout* body_;
   QPushButton* ok_;
+  Buttons buttons_;
   QString tag_ = kCancel;
 };
 

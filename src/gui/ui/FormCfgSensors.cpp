@@ -19,14 +19,16 @@ constexpr const char* kNameWithSensor1 = "Korvane Tarvo GT-1";
 
 }  // namespace
 
-FormCfgSensors::FormCfgSensors(AppContext& context, Prompter& prompter, QWidget* owner)
-    : ConfigDialog("FormCfgSensors", QStringLiteral("Adjust Sensors"), owner), context_(context), prompter_(prompter) {
-  const CurveData& curve = context_.curve;
+FormCfgSensors::FormCfgSensors(const CurveData& curve, const IgnitionDescriptionTable& descriptions,
+                               Prompter& prompter, QWidget* owner)
+    : ConfigDialog("FormCfgSensors", QStringLiteral("Adjust Sensors"), owner),
+      oldStates_(curve.NumSensorStates),
+      prompter_(prompter) {
   sensors_ = {SensorChoice{curve.Sensor1Type, curve.Sensor1Volt}, SensorChoice{curve.Sensor2Type, curve.Sensor2Volt}};
 
   const int slot = curve.IgnitionIndex - 1;
   const bool sensor2Allowed = slot >= 0 && slot < kIgnitionSlots &&
-                              context_.ignitionDescriptions[static_cast<std::size_t>(slot)].Sensor2Allowed;
+                              descriptions[static_cast<std::size_t>(slot)].Sensor2Allowed;
   const std::array<bool, 2> offered = {curve.Name == kNameWithSensor1, sensor2Allowed};
 
   auto* grid = new QGridLayout(AddFrame(QStringLiteral("Sensors")));
@@ -85,15 +87,10 @@ void FormCfgSensors::ShowSensor(std::size_t sensor) {
 }
 
 bool FormCfgSensors::Confirm() {
-  CurveData& curve = context_.curve;
   const int newStates = SensorStatesFor(sensors_[0].type != kSensorNone, sensors_[1].type != kSensorNone);
-  const int oldStates = curve.NumSensorStates;
-  if (newStates < oldStates &&
-      prompter_.Ask("Warning", SensorReductionQuestion(oldStates, newStates), Prompter::Icon::Warning,
-                    Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
-    return false;
-  ApplySensorSettings(curve, sensors_, context_.defaultGraph);
-  return true;
+  return newStates >= oldStates_ ||
+         prompter_.Ask("Warning", SensorReductionQuestion(oldStates_, newStates), Prompter::Icon::Warning,
+                       Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
 }  // namespace curvedesk

@@ -4,7 +4,8 @@
 
 #include "core/common/Prompter.h"
 #include "core/document/SensorSettings.h"
-#include "core/model/AppContext.h"
+#include "core/model/CurveData.h"
+#include "core/model/IgnitionDescription.h"
 #include "gui/ui/ConfigDialog.h"
 
 class QComboBox;
@@ -15,12 +16,14 @@ namespace curvedesk {
 class RepeatUpDown;
 
 // "Adjust Sensors": the type of each sensor and an analog sensor's threshold. OK asks before the
-// change drops sensor states, then gives the curve the sensors, its graphs rearranged so that
-// every kept sensor state keeps its graph.
+// change drops sensor states; the caller then gives the curve the chosen sensors.
 class FormCfgSensors : public ConfigDialog {
   Q_OBJECT
  public:
-  FormCfgSensors(AppContext& context, Prompter& prompter, QWidget* owner);
+  FormCfgSensors(const CurveData& curve, const IgnitionDescriptionTable& descriptions, Prompter& prompter,
+                 QWidget* owner);
+
+  const std::array<SensorChoice, 2>& Sensors() const { return sensors_; }
 
  protected:
   bool Confirm() override;
@@ -34,7 +37,7 @@ class FormCfgSensors : public ConfigDialog {
 
   void ShowSensor(std::size_t sensor);
 
-  AppContext& context_;
+  int oldStates_;
   Prompter& prompter_;
   std::array<SensorChoice, 2> sensors_;
   std::array<SensorControls, 2> controls_;

@@ -5,14 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/document/FieldRules.h"
 #include "core/model/CylinderLayouts.h"
 
 namespace curvedesk {
 
-FormChangeCylType::FormChangeCylType(AppContext& context, QWidget* owner)
+FormChangeCylType::FormChangeCylType(const std::string& custType, const std::string& custName, QWidget* owner)
     : ConfigDialog("FormChangeCylType", QStringLiteral("Change Custom Cylinder Angle"), owner, Buttons::OkOnly),
-      context_(context),
       cboChangeCustAngle_(new QComboBox) {
   OkButton()->setObjectName(QStringLiteral("Command1"));
   auto* explanation = new QLabel(QStringLiteral(
@@ -27,22 +25,14 @@ FormChangeCylType::FormChangeCylType(AppContext& context, QWidget* owner)
     cboChangeCustAngle_->addItem(QString::fromUtf8(layout.data(), static_cast<qsizetype>(layout.size())));
   // The curve's layout, else the one the program knows, is offered first; the user confirms or
   // changes it.
-  int known = cboChangeCustAngle_->findText(QString::fromStdString(context_.curve.CustType));
-  if (known < 0) known = cboChangeCustAngle_->findText(QString::fromStdString(context_.CustName));
+  int known = cboChangeCustAngle_->findText(QString::fromStdString(custType));
+  if (known < 0) known = cboChangeCustAngle_->findText(QString::fromStdString(custName));
   cboChangeCustAngle_->setCurrentIndex(std::max(known, 0));
   Body()->addWidget(explanation);
   Body()->addSpacing(6);
   Body()->addWidget(cboChangeCustAngle_);
 }
 
-bool FormChangeCylType::Confirm() {
-  const std::string chosen = cboChangeCustAngle_->currentText().toStdString();
-  if (IsCustomCylinderLayout(chosen)) context_.CustName = chosen;
-  CurveData& curve = context_.curve;
-  curve.CustType = context_.CustName;
-  curve.TachType = 2;
-  curve.Modified = true;
-  return true;
-}
+std::string FormChangeCylType::ChosenLayout() const { return cboChangeCustAngle_->currentText().toStdString(); }
 
 }  // namespace curvedesk

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/model/AppContext.h"
+#include <string>
+
 #include "gui/ui/ConfigDialog.h"
 
 class QComboBox;
@@ -8,18 +9,17 @@ class QComboBox;
 namespace curvedesk {
 
 // "Change Custom Cylinder Angle": names the custom cylinder layout of a curve, for example one of
-// a file version that did not store it. OK (the only button) names the layout, sets the tach type
-// to two cylinders and marks the curve modified.
+// a file version that did not store it. OK is the only answer; closing the dialog is OK too, so a
+// curve is never left without a layout. The caller names the layout (NameCustomLayout).
 class FormChangeCylType : public ConfigDialog {
   Q_OBJECT
  public:
-  FormChangeCylType(AppContext& context, QWidget* owner);
+  // Offers the curve's own layout first, else the program's custom layout name.
+  FormChangeCylType(const std::string& custType, const std::string& custName, QWidget* owner);
 
- protected:
-  bool Confirm() override;
+  std::string ChosenLayout() const;
 
  private:
-  AppContext& context_;
   QComboBox* cboChangeCustAngle_;
 };
 

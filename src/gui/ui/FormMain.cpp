@@ -91,8 +91,9 @@ QWidget* LegendEntry(const QColor& colour, const QString& caption) {
 
 }  // namespace
 
-FormMain::FormMain(AppContext& context, Prompter& prompter, FileDialogs& fileDialogs, QWidget* parent)
-    : QMainWindow(parent), context_(context), prompter_(prompter), fileDialogs_(fileDialogs) {
+FormMain::FormMain(AppContext& context, CurveDocument& document, Prompter& prompter, FileDialogs& fileDialogs,
+                   QWidget* parent)
+    : QMainWindow(parent), context_(context), document_(document), prompter_(prompter), fileDialogs_(fileDialogs) {
   setObjectName(QStringLiteral("FormMain"));
   BuildActions();
   BuildMenus();
@@ -105,14 +106,13 @@ FormMain::FormMain(AppContext& context, Prompter& prompter, FileDialogs& fileDia
   RefreshRecentMenu();
   txtGraphInfo_->setMaxLength(kNoteLength);
   clipboard_.copied = false;
-  documentOpen_ = false;
-  ClearCurveControls();
-  UpdateTitle();
+  subscription_ = document_.Subscribe([this](const DocumentChange& change) { DocumentChanged(change); });
+  DocumentChanged(DocumentChange(DocumentChange::kDocument));
   // The coil selector locks itself when it loses the focus: it must not hold the focus by chance.
   picGraph_->setFocus(Qt::OtherFocusReason);
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain() { document_.Unsubscribe(subscription_); }
 
 void FormMain::BuildActions() {
   QStyle* look = style();
@@ -142,6 +142,14 @@ void FormMain::BuildActions() {
   }
   mnuFileExit_ = MakeAction(this, "mnuFileExit", tr("E&xit"));
   mnuFileExit_->setShortcut(QKeySequence::Quit);
+
+  mnuEditUndo_ = MakeAction(this, "mnuEditUndo", tr("&Undo"));
+  mnuEditUndo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  mnuEditUndo_->setIcon(look->standardIcon(QStyle::SP_ArrowBack));
+  mnuEditRedo_ = MakeAction(this, "mnuEditRedo", tr("&Redo"));
+  // Both of the usual redo keys, whatever the desktop's own convention.
+  mnuEditRedo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  mnuEditRedo_->setIcon(look->standardIcon(QStyle::SP_ArrowForward));
 
   mnuConfigSensors_ = MakeAction(this, "mnuConfigSensors", tr("Adjust &Sensors..."));
   mnuConfigCustEng_ = MakeAction(this, "mnuConfigCustEng", tr("Change Custom Cylinder Angle"));
@@ -173,6 +181,8 @@ void FormMain::BuildActions() {
   connect(mnuFileSave_, &QAction::triggered, this, &FormMain::SaveCurve);
   connect(mnuFileSaveAs_, &QAction::triggered, this, &FormMain::SaveCurveAs);
   connect(mnuFileExit_, &QAction::triggered, this, &FormMain::Exit);
+  connect(mnuEditUndo_, &QAction::triggered, this, &FormMain::Undo);
+  connect(mnuEditRedo_, &QAction::triggered, this, &FormMain::Redo);
   connect(mnuHelpWeb_, &QAction::triggered, this, &FormMain::OpenWebPage);
   connect(mnuFilePrintGraph_, &QAction::triggered, this, &FormMain::PrintGraph);
   connect(mnuFileExportPdf_, &QAction::triggered, this, &FormMain::ExportPdf);
@@ -205,6 +215,12 @@ void FormMain::BuildMenus() {
   mnuFileSepRecent_->setVisible(false);
   file->addAction(mnuFileExit_);
 
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  edit->addActions({mnuEditUndo_, mnuEditRedo_});
+  edit->addSeparator();
+  edit->addActions({graphCopy_, graphPaste_});
+
   QMenu* config = menuBar()->addMenu(tr("&Config"));
   config->setObjectName(QStringLiteral("mnuConfig"));
   config->addActions({mnuConfigSensors_, mnuConfigCustEng_, mnuConfigSparkDist_, mnuConfigCurveFallback_,
@@ -232,6 +248,9 @@ void FormMain::BuildToolBar() {
   button(mnuFileSaveAs_, "CmdSaveAs");
   // The compact edition has no Close button: Close is in the File menu.
   if (context_.edition == Edition::Full) button(mnuFileClose_, "CmdClose");
+  bar->addSeparator();
+  button(mnuEditUndo_, "cmdUndo");
+  button(mnuEditRedo_, "cmdRedo");
   bar->addSeparator();
   button(mnuFileProgramIgnition_, "cmdProgramIgnition");
   button(mnuFileProgramRevLimit_, "CmdProgRevLimit");
@@ -314,15 +333,8 @@ QWidget* FormMain::BuildGraphPanel() {
   }
   layout->addLayout(header);
 
-  picGraph_ = new GraphView(context_, prompter_);
+  picGraph_ = new GraphView(document_, prompter_);
   picGraph_->setFocusPolicy(Qt::ClickFocus);
-  // The coil limits follow what this window shows.
-  picGraph_->SetShownCoilSource([this] {
-    return GraphView::ShownCoil{txtSparkDist_->text().toStdString(), cboCoilSat_->currentText().toStdString()};
-  });
-  connect(picGraph_, &GraphView::modified, this, [this] { SetModified(true); });
-  connect(picGraph_, &GraphView::revLimitDragged, this,
-          [this](int value) { txtRevLimit_->ShowText(QString::number(value)); });
   layout->addWidget(picGraph_, 1);
 
   auto* legend = new QHBoxLayout;
@@ -531,9 +543,5 @@ void FormMain::SetCommandEnabled(QAction* action, bool enabled) {
   action->setEnabled(enabled && !unavailable_.contains(action));
 }
 
-void FormMain::UpdateTitle() {
-  setWindowTitle(QString::fromStdString(DocumentTitle(kApplicationTitle, context_.curve.FileName,
-                                                      context_.curve.Modified)));
-}
 
 }  // namespace curvedesk

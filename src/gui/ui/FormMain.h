@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/Prompter.h"
+#include "core/document/CurveDocument.h"
 #include "core/document/GraphClipboard.h"
 #include "core/model/AppContext.h"
 
@@ -23,6 +24,7 @@ class QToolButton;
 
 namespace curvedesk {
 
+class BoardSession;
 class CoilPicture;
 class FileDialogs;
 class GraphView;
@@ -30,12 +32,15 @@ class IgnitionCommands;
 class MakerLogo;
 class NumericField;
 
-// The main window: the one open curve, the document commands, the configuration fields and the
-// graph of the current sensor state.
+// The main window: the document commands, the configuration fields and the graph of the shown
+// sensor state of one curve document. It is wiring: commands and fields hand the user's changes to
+// the document as edits, and every field, the graph, the title and the enabled commands follow the
+// document's change notifications.
 class FormMain : public QMainWindow {
   Q_OBJECT
  public:
-  FormMain(AppContext& context, Prompter& prompter, FileDialogs& fileDialogs, QWidget* parent = nullptr);
+  FormMain(AppContext& context, CurveDocument& document, Prompter& prompter, FileDialogs& fileDialogs,
+           QWidget* parent = nullptr);
   ~FormMain() override;
 
   // Runs once the window has been unloaded and has stored its position: the program's shut-down.
@@ -44,15 +49,13 @@ class FormMain : public QMainWindow {
   // Loads a curve file and shows it. A failure is raised to the caller unchanged.
   void LoadFile(const std::string& path);
 
-  void SetModified(bool modified);
+  // Fills every field from the document (a changed ignition description shows this way too).
   void RefreshFromCurve();
-  void RefreshGraphFields();
-  void EnableCurveControls();
-  void ClearCurveControls();
-  bool DocumentOpen() const { return documentOpen_; }
+  bool DocumentOpen() const { return document_.IsOpen(); }
 
   // Wires the commands that speak to the ignition to their menu entries and buttons; while one of
-  // their jobs runs, every command of this window is disabled and the window cannot be closed.
+  // their jobs (or a print job) runs, every command of this window is disabled and the window
+  // cannot be closed.
   void SetIgnitionCommands(IgnitionCommands& commands);
 
   // The maker's logo kept hidden for printing.
@@ -73,6 +76,19 @@ class FormMain : public QMainWindow {
   void ApplyWindowPosition();
   void StoreWindowPosition();
 
+  // Following the document (FormMainRefresh.cpp).
+  void DocumentChanged(const DocumentChange& change);
+  void RefreshGraphFields();
+  void EnableCurveControls();
+  void ClearCurveControls();
+  void UpdateTitle();
+  void UpdateSaveCommands();
+  void UpdateUndoCommands();
+  void ShowCoil();
+  // Limits the document could not read for the shown configuration end the program, as a graph
+  // that cannot be drawn does.
+  void ReportCoilLimitsError();
+
   // Commands.
   void NewCurve();
   void OpenCurve();
@@ -81,6 +97,8 @@ class FormMain : public QMainWindow {
   void SaveCurve();
   void SaveCurveAs();
   void Exit();
+  void Undo();
+  void Redo();
   void OpenWebPage();
   // Printing and help (FormMainPrintHelp.cpp).
   bool FocusGraph();
@@ -98,8 +116,10 @@ class FormMain : public QMainWindow {
   void ChangeCurveFallback();
   void ChangeRotorPosition();
   void ChangeTachType();
-  // A custom-layout curve whose layout has no name gets one chosen.
-  void ChooseUnnamedCustomLayout();
+  // A curve about to be shown whose custom layout has no name gets one chosen; true when it did.
+  bool NameUnnamedCustomLayout(CurveData& curve);
+  // Shows a curve read from a file or made by the wizard, with a fresh history.
+  void ShowNewDocument(CurveData curve, std::string fileName, bool modified);
 
   // Document steps.
   bool CommitPendingEdits();
@@ -112,11 +132,8 @@ class FormMain : public QMainWindow {
   void RecordCylinderLayoutName();
   void AddRecentFile(const std::string& path);
   void RefreshRecentMenu();
-  void UpdateTitle();
   QString CurveFilter() const;
   std::string ChooseSaveAsPath();
-  // Draws the current sensor state's graph; a failure shows its message and ends the program.
-  void DrawCurrentGraph();
   void HideCoilPictures();
   void ShowCoilPicture(const QString& coilType);
 
@@ -132,18 +149,21 @@ class FormMain : public QMainWindow {
   void FillSensorStateList();
 
   void SetCommandEnabled(QAction* action, bool enabled);
-  void LockForBoardJob(bool busy);
-  SensorStateGraph& CurrentGraph();
+  // While a board job or a job on the curve runs, the commands and fields wait.
+  void UpdateJobLock();
   // Runs an event handler's work; any error is shown through the prompter.
   void Guarded(const std::function<void()>& work);
 
   AppContext& context_;
+  CurveDocument& document_;
   Prompter& prompter_;
   FileDialogs& fileDialogs_;
   std::function<void()> unloadHandler_;
+  int subscription_ = 0;
 
-  bool documentOpen_ = false;
   GraphClipboard clipboard_;
+  // One spell of typing in the note field is one undo step.
+  CurveDocument::Gesture noteTyping_ = 0;
 
   // Commands.
   QAction* mnuFileNew_ = nullptr;
@@ -158,6 +178,8 @@ class FormMain : public QMainWindow {
   std::array<QAction*, 4> mnuFileMRU_{};
   QAction* mnuFileSepRecent_ = nullptr;
   QAction* mnuFileExit_ = nullptr;
+  QAction* mnuEditUndo_ = nullptr;
+  QAction* mnuEditRedo_ = nullptr;
   QAction* mnuConfigSensors_ = nullptr;
   QAction* mnuConfigCustEng_ = nullptr;
   QAction* mnuConfigSparkDist_ = nullptr;
@@ -174,9 +196,10 @@ class FormMain : public QMainWindow {
   QAction* graphPaste_ = nullptr;
   // Commands whose windows are not part of the program yet: they stay disabled.
   QSet<QAction*> unavailable_;
-  // The commands a running board job disabled, enabled again when it ends.
+  // The commands a running job disabled, enabled again when it ends.
   QList<QAction*> lockedCommands_;
-  bool boardJobRunning_ = false;
+  BoardSession* session_ = nullptr;
+  bool jobRunning_ = false;
 
   // Fields.
   GraphView* picGraph_ = nullptr;

@@ -1,5 +1,5 @@
-// The main window's document commands: New, Open, recent files, Close, Save, Save As, Exit, and
-// switching the window between its no-curve and curve-open states.
+// The main window's document commands: New, Open, recent files, Close, Save, Save As, Exit, Undo
+// and Redo.
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,8 +16,8 @@
 #include "core/document/FieldRules.h"
 #include "core/document/RecentFiles.h"
 #include "gui/graph/GraphView.h"
-#include "gui/ui/CoilPicture.h"
 #include "gui/widgets/FileDialogs.h"
+#include "gui/ui/FormChangeCylType.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/FormWizard.h"
 #include "gui/widgets/NumericField.h"
@@ -38,8 +38,6 @@ class BusyPointer {
 }  // namespace
 
 void FormMain::Guarded(const std::function<void()>& work) { RunShowingErrors(prompter_, work); }
-
-SensorStateGraph& FormMain::CurrentGraph() { return context_.curve.Graphs.at(context_.curve.CurrentSensorState); }
 
 QString FormMain::CurveFilter() const {
   return FileDialogFilter(QStringLiteral("Korvane Tarvo"), QStringLiteral("*.crv"));
@@ -62,12 +60,12 @@ std::string FormMain::ChooseSaveAsPath() {
 
 void FormMain::WriteCurve(const std::string& path) {
   BusyPointer busy;
-  SaveCurveFile(context_.curve, context_.CustName, path);
+  SaveCurveFile(document_.Curve(), context_.CustName, path);
 }
 
 bool FormMain::PromptSaveChanges(SaveAsCancelled onSaveAsCancelled) {
-  if (!context_.curve.Modified) return true;
-  const std::string& fileName = context_.curve.FileName;
+  if (!document_.Modified()) return true;
+  const std::string fileName = document_.FileName();
   const auto answer = prompter_.Ask(kSaveChangesTitle, SaveChangesQuestion(fileName), Prompter::Icon::Warning,
                                     Prompter::Buttons::YesNoCancel);
   if (answer == Prompter::Answer::Cancel) return false;
@@ -84,9 +82,23 @@ bool FormMain::PromptSaveChanges(SaveAsCancelled onSaveAsCancelled) {
 }
 
 void FormMain::StartEmptyDocument() {
-  ClearCurve(context_.curve, context_.defaultGraph);
+  document_.Close();
   clipboard_.copied = false;
-  SetModified(false);
+}
+
+bool FormMain::NameUnnamedCustomLayout(CurveData& curve) {
+  if (!NeedsCustomLayoutName(curve, context_.CustName)) return false;
+  // The question has only one answer: closing the dialog takes the layout it shows.
+  FormChangeCylType dialog(curve.CustType, context_.CustName, this);
+  dialog.Ask();
+  NameCustomLayout(curve, dialog.ChosenLayout(), context_.CustName);
+  return true;
+}
+
+void FormMain::ShowNewDocument(CurveData curve, std::string fileName, bool modified) {
+  // Naming the layout is part of opening the curve, not a step to undo.
+  if (NameUnnamedCustomLayout(curve)) modified = true;
+  document_.Open(std::move(curve), std::move(fileName), modified);
 }
 
 void FormMain::NewCurve() {
@@ -95,14 +107,11 @@ void FormMain::NewCurve() {
     HideCoilPictures();
     if (!CommitPendingEdits() || !PromptSaveChanges()) return;
     StartEmptyDocument();
-    ClearCurveControls();
-    FormWizard wizard(context_, prompter_, this);
+    CurveData curve = document_.Curve();
+    FormWizard wizard(context_, curve, prompter_, this);
     wizard.SetHelpHandler([this] { ShowHelpTopics(); });
     if (wizard.Run() == FormWizard::kCancelled) return;
-    SetModified(true);
-    SetCommandEnabled(mnuFileSave_, false);
-    EnableCurveControls();
-    RefreshFromCurve();
+    ShowNewDocument(std::move(curve), {}, true);
     // The new curve has no coil yet: the warning asks for one and the selector takes the choice.
     frWarning_->show();
     cboCoilSat_->setEnabled(true);
@@ -115,18 +124,9 @@ void FormMain::OpenCurve() {
     StartEmptyDocument();
     const QString path = fileDialogs_.OpenFile(
         this, tr("Open"), QString::fromStdString(context_.settings.DefCurveFilePath), CurveFilter());
-    if (path.isEmpty()) {
-      // The curve in memory is cleared; the fields must not go on showing the old one.
-      ClearCurveControls();
-      return;
-    }
+    if (path.isEmpty()) return;
     context_.settings.DefCurveFilePath = PathDirectory(path.toStdString());
-    try {
-      LoadFile(path.toStdString());
-    } catch (...) {
-      ClearCurveControls();
-      throw;
-    }
+    LoadFile(path.toStdString());
   });
 }
 
@@ -135,16 +135,8 @@ void FormMain::OpenRecentFile(int position) {
     if (!CommitPendingEdits() || !PromptSaveChanges()) return;
     StartEmptyDocument();
     const auto slot = RecentFileSlot(context_.settings, static_cast<std::size_t>(position));
-    if (!slot) {
-      ClearCurveControls();
-      return;
-    }
-    try {
-      LoadFile(context_.settings.LastFiles[*slot]);
-    } catch (...) {
-      ClearCurveControls();
-      throw;
-    }
+    if (!slot) return;
+    LoadFile(context_.settings.LastFiles[*slot]);
   });
 }
 
@@ -154,23 +146,21 @@ void FormMain::CloseCurve() {
     cboCoilSat_->setCurrentIndex(-1);
     if (!CommitPendingEdits() || !PromptSaveChanges()) return;
     StartEmptyDocument();
-    ClearCurveControls();
   });
 }
 
 void FormMain::RecordCylinderLayoutName() {
   // A named layout is what the writer stores as the cylinder text of a custom-layout curve.
-  if (IsCustomCylinderLayout(context_.curve.CustType)) context_.CustName = context_.curve.CustType;
+  if (IsCustomCylinderLayout(document_.Curve().CustType)) context_.CustName = document_.Curve().CustType;
 }
 
 void FormMain::SaveCurve() {
   Guarded([this] {
-    if (context_.curve.FileName.empty()) return;
+    if (document_.FileName().empty()) return;
     RecordCylinderLayoutName();
     if (!CommitPendingEdits()) return;
-    WriteCurve(context_.curve.FileName);
-    SetModified(false);
-    SetCommandEnabled(mnuFileClose_, true);
+    WriteCurve(document_.FileName());
+    document_.MarkSaved(document_.FileName());
   });
 }
 
@@ -181,10 +171,7 @@ void FormMain::SaveCurveAs() {
     const std::string path = ChooseSaveAsPath();
     if (path.empty()) return;
     WriteCurve(path);
-    context_.curve.FileName = path;
-    SetModified(false);
-    SetCommandEnabled(mnuFileSave_, true);
-    SetCommandEnabled(mnuFileClose_, true);
+    document_.MarkSaved(path);
     AddRecentFile(path);
   });
 }
@@ -194,9 +181,21 @@ void FormMain::Exit() {
   close();
 }
 
+void FormMain::Undo() {
+  Guarded([this] {
+    if (CommitPendingEdits()) document_.Undo();
+  });
+}
+
+void FormMain::Redo() {
+  Guarded([this] {
+    if (CommitPendingEdits()) document_.Redo();
+  });
+}
+
 void FormMain::closeEvent(QCloseEvent* event) {
-  // The job's windows and its wait for the board live inside this window's event handler.
-  if (boardJobRunning_) {
+  // A job's windows and its wait for the board live inside this window's event handler.
+  if (jobRunning_) {
     event->ignore();
     return;
   }
@@ -216,16 +215,17 @@ void FormMain::closeEvent(QCloseEvent* event) {
 }
 
 void FormMain::LoadFile(const std::string& path) {
-  {
+  CurveData curve = document_.Curve();
+  try {
     BusyPointer busy;
-    LoadCurveFile(context_.curve, path, context_.ignitionDescriptions, context_.defaultGraph);
+    LoadCurveFile(curve, path, context_.ignitionDescriptions, context_.defaultGraph);
+  } catch (...) {
+    // As the reader leaves a cleared curve, the window shows none.
+    document_.Close();
+    throw;
   }
-  context_.curve.FileName = path;
-  UpdateTitle();
+  ShowNewDocument(std::move(curve), path, false);
   AddRecentFile(path);
-  EnableCurveControls();
-  SetCommandEnabled(mnuFileSave_, true);
-  RefreshFromCurve();
 }
 
 void FormMain::AddRecentFile(const std::string& path) {
@@ -247,61 +247,6 @@ void FormMain::RefreshRecentMenu() {
     mnuFileMRU_[i]->setVisible(true);
     mnuFileMRU_[i]->setEnabled(true);
   }
-}
-
-void FormMain::SetModified(bool modified) {
-  context_.curve.Modified = modified;
-  UpdateTitle();
-}
-
-void FormMain::EnableCurveControls() {
-  documentOpen_ = true;
-  for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
-                          mnuFilePrintGraph_, mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_,
-                          mnuConfigSensors_, mnuConfigCurveFallback_, mnuConfigSparkDist_, graphCopy_, graphPaste_})
-    SetCommandEnabled(action, true);
-  // Only a custom-layout curve has a layout to name.
-  SetCommandEnabled(mnuConfigCustEng_, context_.curve.NumCylinders == kCustomCylinders);
-  for (QWidget* field : std::initializer_list<QWidget*>{
-           txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_, txtSensor1_, txtSensor2_,
-           txtEngineType_, cboSensorSelect_, cboNumTransitions_, cboNumSparks_, txtRpmSw1Start_, txtRpmSw1Stop_,
-           txtRpmSw2Start_, txtRpmSw2Stop_, txtRevLimit_, txtGraphInfo_})
-    field->setEnabled(true);
-}
-
-void FormMain::ClearCurveControls() {
-  documentOpen_ = false;
-  for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_,
-                          mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
-                          mnuConfigCurveFallback_, mnuConfigSparkDist_, mnuConfigCustEng_, graphCopy_, graphPaste_})
-    SetCommandEnabled(action, false);
-  // Programming a rev limit needs no curve.
-  SetCommandEnabled(mnuFileProgramRevLimit_, true);
-  txtIgnitionNameModel_->clear();
-  for (QLineEdit* field : {txtNumCylinders_, txtTachType_, txtSparkDist_, txtRotorPos_, txtCurveFallback_, txtSensor1_,
-                           txtSensor2_, txtEngineType_, txtGraphInfo_}) {
-    field->setEnabled(false);
-    field->clear();
-  }
-  for (NumericField* field : {txtRpmSw1Start_, txtRpmSw1Stop_, txtRpmSw2Start_, txtRpmSw2Stop_, txtRevLimit_}) {
-    field->setEnabled(false);
-    field->ShowText({});
-  }
-  for (QWidget* label : {lblSensor1_, lblSensor2_, lblRpmSw1_, lblRpmSw2_}) label->setEnabled(true);
-  for (QComboBox* list : {cboSensorSelect_, cboNumTransitions_, cboNumSparks_}) {
-    list->setEnabled(false);
-    list->setCurrentIndex(-1);
-  }
-  cboSensorSelect_->clear();
-  picGraph_->HideGraph();
-}
-
-void FormMain::HideCoilPictures() {
-  for (CoilPicture* picture : coilPictures_) picture->hide();
-}
-
-void FormMain::ShowCoilPicture(const QString& coilType) {
-  for (CoilPicture* picture : coilPictures_) picture->setVisible(picture->CoilType() == coilType);
 }
 
 void FormMain::OpenWebPage() {

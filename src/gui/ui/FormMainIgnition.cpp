@@ -11,13 +11,17 @@ void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
   for (QAction* action : {mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSerialPort_,
                           mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     unavailable_.remove(action);
-  SetCommandEnabled(mnuFileProgramIgnition_, documentOpen_);
+  SetCommandEnabled(mnuFileProgramIgnition_, document_.IsOpen());
   for (QAction* action : {mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     SetCommandEnabled(action, true);
 
   // A pending field check runs first; a field that keeps the focus stops the command.
   connect(mnuFileProgramIgnition_, &QAction::triggered, this, [this, &commands] {
-    if (CommitPendingEdits()) commands.ProgramIgnition();
+    if (!CommitPendingEdits()) return;
+    // The ignition gets the curve as it was when the command started; nothing changes it meanwhile.
+    const CurveDocument::Job job(document_);
+    const CurveData snapshot = document_.Curve();
+    commands.ProgramIgnition(snapshot);
   });
   connect(mnuFileProgramRevLimit_, &QAction::triggered, this, [this, &commands] {
     if (CommitPendingEdits()) commands.ProgramRevLimit();
@@ -27,13 +31,16 @@ void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
   });
   connect(mnuConfigSerialPort_, &QAction::triggered, &commands, &IgnitionCommands::ConfigureSerialPort);
   connect(mnuHelpAbout_, &QAction::triggered, &commands, &IgnitionCommands::ShowAbout);
-  connect(&commands.Session(), &BoardSession::busyChanged, this, &FormMain::LockForBoardJob);
+  session_ = &commands.Session();
+  connect(session_, &BoardSession::busyChanged, this, &FormMain::UpdateJobLock);
 }
 
-void FormMain::LockForBoardJob(bool busy) {
-  boardJobRunning_ = busy;
+void FormMain::UpdateJobLock() {
+  const bool busy = document_.JobRunning() || (session_ && session_->Busy());
+  if (busy == jobRunning_) return;
+  jobRunning_ = busy;
   // The window keeps painting and moving; only its commands and fields wait, so neither a second
-  // job nor an edit of the curve being written can start.
+  // job nor an edit of the curve being written or printed can start.
   if (busy) {
     for (QAction* action : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) {
       if (!action->isEnabled()) continue;

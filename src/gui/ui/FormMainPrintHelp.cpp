@@ -26,19 +26,24 @@ void FormMain::PrintGraph() {
   Guarded([this] {
     if (!FocusGraph()) return;
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    PrintGraphCommand(this, *printer_, context_.curve, context_.CustName, PaintMakerLogo);
+    // The pages show the curve as it was when printing started; nothing changes it meanwhile.
+    const CurveDocument::Job job(document_);
+    const CurveData snapshot = document_.Curve();
+    PrintGraphCommand(this, *printer_, snapshot, document_.ShownState(), context_.CustName, PaintMakerLogo);
   });
 }
 
 void FormMain::ExportPdf() {
   Guarded([this] {
     if (!FocusGraph()) return;
-    const QString curveName = QFileInfo(QString::fromStdString(context_.curve.FileName)).completeBaseName();
+    const CurveData snapshot = document_.Curve();
+    const QString curveName = QFileInfo(QString::fromStdString(document_.FileName())).completeBaseName();
     const QString suggested = QDir(QString::fromStdString(context_.folders.documentsDir))
                                   .filePath(curveName.isEmpty() ? QStringLiteral("curve.pdf") : curveName + ".pdf");
     const QString path = fileDialogs_.SaveFile(this, tr("Export PDF"), suggested, tr("PDF Files (*.pdf)"));
     if (path.isEmpty()) return;
-    ExportGraphPdf(context_.curve, context_.CustName, path, PaintMakerLogo);
+    const CurveDocument::Job job(document_);
+    ExportGraphPdf(snapshot, context_.CustName, path, PaintMakerLogo);
   });
 }
 

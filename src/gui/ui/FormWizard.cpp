@@ -35,8 +35,8 @@ void SelectData(QComboBox* list, int value) { list->setCurrentIndex(list->findDa
 
 }  // namespace
 
-FormWizard::FormWizard(AppContext& context, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), wizard_(context), prompter_(prompter) {
+FormWizard::FormWizard(AppContext& context, CurveData& curve, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), wizard_(context, curve), prompter_(prompter) {
   setObjectName("FormWizard");
   setWindowTitle("Curve/Map Wizard");
   // Modal over the main window only, so the help window it opens takes input while it is up.

@@ -21,14 +21,15 @@ namespace curvedesk {
 class RepeatUpDown;
 
 // The new-curve wizard ("Curve/Map Wizard"): nine pages over CurveWizard, which holds every rule.
-// The window shows the wizard's choices and reports the user's; Finish writes the program's curve.
+// The window shows the wizard's choices and reports the user's; Finish writes the new curve.
 class FormWizard : public QDialog {
   Q_OBJECT
  public:
   static constexpr const char* kFinished = "1";
   static constexpr const char* kCancelled = "2";
 
-  FormWizard(AppContext& context, Prompter& prompter, QWidget* parent = nullptr);
+  // Finish writes the new curve into curve.
+  FormWizard(AppContext& context, CurveData& curve, Prompter& prompter, QWidget* parent = nullptr);
   ~FormWizard() override;
 
   // Opens the help viewer for the main window; without one the Help button and F1 do nothing.

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -31,16 +30,22 @@ constexpr const char* kLimits =
 class GraphViewTest : public ::testing::Test {
  protected:
   GraphViewTest() {
-    dir.Write("Limits.ini", kLimits);
-    context.folders.dataDir = dir.Path().string();
-    context.curve.CoilType = "KX-1";
-    Graph().RevLimit = 9000;
+    CurveData curve;
+    ClearCurve(curve, MakeDefaultGraph());
+    curve.CoilType = "KX-1";
+    curve.Graphs[0].RevLimit = 9000;
+    document.Open(curve, "");
     view.resize(920, 736);
     view.show();
-    view.DrawGraph();
   }
 
-  SensorStateGraph& Graph() { return context.curve.Graphs[0]; }
+  const SensorStateGraph& Graph() const { return document.ShownGraph(); }
+  // Changes the shown graph as if the curve had been opened so.
+  void Arrange(const std::function<void(SensorStateGraph&)>& change) {
+    CurveData curve = document.Curve();
+    change(curve.Graphs[0]);
+    document.Open(curve, "");
+  }
 
   // Widget position of the centre of marker k, or of a twip point.
   QPointF At(int element) const {
@@ -76,11 +81,9 @@ class GraphViewTest : public ::testing::Test {
   }
 
   testing::TempDir dir;
-  AppContext context;
+  CurveDocument document{MakeDefaultGraph(), {dir.Write("Limits.ini", kLimits), Edition::Full}};
   testing::RecordingPrompter prompter;
-  GraphView view{context, prompter};
-  QSignalSpy modified{&view, &GraphView::modified};
-  QSignalSpy revLimitDragged{&view, &GraphView::revLimitDragged};
+  GraphView view{document, prompter};
 };
 
 QLineEdit& Field(FormSparkAdvance& dialog, const char* name) { return *dialog.findChild<QLineEdit*>(name); }
@@ -97,23 +100,26 @@ TEST_F(GraphViewTest, IsThePicGraphSurfaceAndKeepsItsAspect) {
   EXPECT_GT(view.ToWidget(kGraphSurface.topLeft()).x(), 100);
 }
 
-TEST_F(GraphViewTest, FullRedrawLoadsTheCoilLimitsOfWhatTheWindowShows) {
-  for (CoilLimitRow& row : context.coilLimits.Rows) EXPECT_EQ(row.Percent, 100);
+TEST_F(GraphViewTest, ACurveShownLoadsTheCoilLimitsOfWhatTheWindowShows) {
+  for (const CoilLimitRow& row : document.CoilLimits().Rows) EXPECT_EQ(row.Percent, 100);
 
-  // The file has no distributor section: the redraw reports the limits file as corrupted.
-  view.SetShownCoilSource([] { return GraphView::ShownCoil{"Distrib.", "KX-1"}; });
-  EXPECT_EQ(testing::ErrorOf([&] { view.DrawGraph(); }), ErrLimitsCorrupt);
-  EXPECT_TRUE(view.Elements().Marker(1).visible);  // the graph itself was drawn first
+  // The file has no distributor section: the limits file is reported as corrupted.
+  CurveData distributor = document.Curve();
+  distributor.SparkDist = kSparkDistDistributor;
+  document.Open(distributor, "");
+  ASSERT_TRUE(document.CoilLimitsError());
+  EXPECT_EQ(document.CoilLimitsError()->Number(), ErrLimitsCorrupt);
+  EXPECT_TRUE(view.Elements().Marker(1).visible);  // the graph itself is drawn
 }
 
-TEST_F(GraphViewTest, HideGraphLeavesNothingToHoverOrDrag) {
-  view.HideGraph();
+TEST_F(GraphViewTest, WithoutACurveThereIsNothingToHoverOrDrag) {
   const QPointF node = At(ElementOf(1, 3));
+  document.Close();
   Hover(node);
   EXPECT_FALSE(view.Elements().Label().visible);
   Drag(node, At(2000, 30));
   EXPECT_EQ(Graph().RPM[3], 1500);
-  EXPECT_EQ(modified.count(), 0);
+  EXPECT_FALSE(document.CanUndo());
 }
 
 TEST_F(GraphViewTest, HoveringAMarkerShowsItsValuesAndTheCross) {
@@ -129,7 +135,7 @@ TEST_F(GraphViewTest, HoveringAMarkerShowsItsValuesAndTheCross) {
 
   Hover(At(6000, 200));
   EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
-  EXPECT_EQ(modified.count(), 0);
+  EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(GraphViewTest, DraggingANodeMovesItOnEveryPlotAndReportsTheEdit) {
@@ -137,9 +143,16 @@ TEST_F(GraphViewTest, DraggingANodeMovesItOnEveryPlotAndReportsTheEdit) {
   EXPECT_EQ(Graph().RPM[4], 2200);
   EXPECT_EQ(Graph().Nodes[4].PS, 15);  // 5 below coil on at 20
   EXPECT_EQ(view.Elements().Marker(ElementOf(0, 4)).left, RpmToX(2200) - kMarkerHalf);
-  EXPECT_GE(modified.count(), 1);
-  EXPECT_EQ(revLimitDragged.count(), 0);
+  EXPECT_TRUE(document.Modified());
+  EXPECT_EQ(document.UndoName(), edit_names::kMoveNode);
+  EXPECT_EQ(Graph().RevLimit, 9000);
   EXPECT_FALSE(view.Elements().Label().visible);  // hidden when the button goes up
+
+  // The whole drag is one step.
+  document.Undo();
+  EXPECT_EQ(Graph().RPM[4], 2000);
+  EXPECT_EQ(view.Elements().Marker(ElementOf(0, 4)).left, RpmToX(2000) - kMarkerHalf);
+  EXPECT_FALSE(document.CanUndo());
 }
 
 // Records the area of every repaint of a widget.
@@ -175,9 +188,8 @@ TEST_F(GraphViewTest, ADragStepRepaintsOnlyAroundTheMovedNode) {
 TEST_F(GraphViewTest, DraggingTheRevLimitLineReportsTheNewValue) {
   Drag(At(9000, 120), At(10520, 120));
   EXPECT_EQ(Graph().RevLimit, 10500);
-  ASSERT_GE(revLimitDragged.count(), 1);
-  EXPECT_EQ(revLimitDragged.last().at(0).toInt(), 10500);
-  EXPECT_GE(modified.count(), 1);
+  EXPECT_EQ(view.Elements().RevLimit().x, RpmToX(10500));
+  EXPECT_EQ(document.UndoName(), edit_names::kRevLimit);
 
   Drag(At(10500, 120), At(0, 120));
   EXPECT_EQ(Graph().RevLimit, 5000);  // the last node's RPM
@@ -208,7 +220,7 @@ TEST_F(GraphViewTest, NodeDialogOkStoresTheTypedValues) {
   EXPECT_EQ(Graph().Nodes[6].PS, 12);
   EXPECT_EQ(view.Elements().Marker(ElementOf(1, 6)).top, AngleToY(12) - kMarkerHalf);
   EXPECT_EQ(view.Elements().Marker(ElementOf(3, 6)).left, RpmToX(3100) - kMarkerHalf);
-  EXPECT_EQ(modified.count(), 1);
+  EXPECT_EQ(document.UndoName(), edit_names::kNodeValue);
   EXPECT_TRUE(prompter.messages.empty());
   EXPECT_EQ(view.Editor().HoverTarget(), kNoElement);
 }
@@ -220,12 +232,11 @@ TEST_F(GraphViewTest, NodeDialogCancelChangesNothing) {
     Click(dialog, "cmdCancel");
   });
   EXPECT_EQ(Graph(), before);
-  EXPECT_EQ(modified.count(), 0);
+  EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(GraphViewTest, NodeDialogRefusalsShowTheirMessageAndKeepTheNode) {
-  Graph().RevLimit = kNotSet;
-  view.DrawGraph();
+  Arrange([](SensorStateGraph& graph) { graph.RevLimit = kNotSet; });
   const struct {
     const char* rpm;
     const char* angle;
@@ -250,7 +261,7 @@ TEST_F(GraphViewTest, NodeDialogRefusalsShowTheirMessageAndKeepTheNode) {
     EXPECT_EQ(prompter.messages[0].icon, Prompter::Icon::Warning);
     EXPECT_EQ(prompter.messages[0].text, c.message);
   }
-  EXPECT_EQ(modified.count(), 0);
+  EXPECT_FALSE(document.Modified());
 }
 
 TEST_F(GraphViewTest, DoubleClickAwayFromAMarkerOpensNothing) {

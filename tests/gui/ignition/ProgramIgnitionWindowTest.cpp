@@ -20,10 +20,7 @@ using Answer = Prompter::Answer;
 class ProgramIgnitionWindow : public IgnitionFixture {
  protected:
   // A finished curve in the window, ready to be programmed.
-  void ShowFinishedCurve() {
-    context.curve = TwoStateCurve();
-    window->EnableCurveControls();
-  }
+  void ShowFinishedCurve() { document->Open(TwoStateCurve(), "", true); }
   bool Asked(const std::string& text) const {
     for (const auto& question : prompter.asked)
       if (question.text.find(text) != std::string::npos) return true;
@@ -52,7 +49,7 @@ TEST_F(ProgramIgnitionWindow, WritesTheCurveWithTheLogAndTheSuccessMessage) {
     EXPECT_FALSE(Action("mnuConfigUpgradeFirmware")->isEnabled());
     EXPECT_FALSE(Action("mnuFileOpen")->isEnabled());
     EXPECT_FALSE(window->close());
-    commands->ProgramIgnition();  // a second start from anywhere is ignored
+    commands->ProgramIgnition(document->Curve());  // a second start from anywhere is ignored
   });
   duringRun.start(0);
   Find<QToolButton>("cmdProgramIgnition")->click();
@@ -106,8 +103,9 @@ TEST_F(ProgramIgnitionWindow, AnUnconfiguredPortShowsTheInstructionsAndThePortDi
 }
 
 TEST_F(ProgramIgnitionWindow, AnUntouchedGraphIsRefusedWithoutContactingTheBoard) {
-  ShowFinishedCurve();
-  context.curve.Graphs[1] = context.defaultGraph;
+  CurveData untouched = TwoStateCurve();
+  untouched.Graphs[1] = context.defaultGraph;
+  document->Open(untouched, "", true);
   Action("mnuFileProgramIgnition")->trigger();
   ASSERT_EQ(prompter.asked.size(), 1u);
   EXPECT_EQ(prompter.asked[0].text,

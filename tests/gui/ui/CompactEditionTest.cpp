@@ -28,7 +28,9 @@ class EditionWindowTest : public MainWindowFixture {
   void Rebuild(Edition edition) {
     window.reset();
     context.edition = edition;
-    window = std::make_unique<FormMain>(context, prompter, dialogs);
+    document = std::make_unique<CurveDocument>(context.defaultGraph,
+                                               CoilLimitsSource{LimitsFilePath(context.folders), edition});
+    window = std::make_unique<FormMain>(context, *document, prompter, dialogs);
     window->show();
   }
   // A curve saved with the given coil and opened.
@@ -40,7 +42,7 @@ class EditionWindowTest : public MainWindowFixture {
     curve.CoilType = coil;
     const std::string path = dir.File("curves/coil.crv");
     SaveCurveFile(curve, "", path);
-    window->SetModified(false);
+    if (window->DocumentOpen()) Arrange([](CurveData&) {});  // the curve shown before goes without a question
     Open(path);
     ASSERT_TRUE(window->DocumentOpen());
   }
@@ -115,11 +117,11 @@ TEST_F(EditionWindowTest, ChoosingTheQuadStackLoadsItsOwnLimits) {
   auto* coils = Find<QComboBox>("cboCoilSat");
   coils->setCurrentIndex(4);
   emit coils->activated(4);
-  EXPECT_EQ(context.curve.CoilType, "Quad Stack");
+  EXPECT_EQ(document->Curve().CoilType, "Quad Stack");
   EXPECT_EQ(VisiblePictures(), std::vector<std::string>{"PictureQuadStack"});
   EXPECT_TRUE(prompter.asked.empty());
-  for (std::size_t row = 0; row < context.coilLimits.Rows.size(); ++row)
-    EXPECT_EQ(context.coilLimits.Rows[row].Percent, static_cast<int>(11 + row)) << row;
+  for (std::size_t row = 0; row < document->CoilLimits().Rows.size(); ++row)
+    EXPECT_EQ(document->CoilLimits().Rows[row].Percent, static_cast<int>(11 + row)) << row;
 }
 
 TEST_F(EditionWindowTest, CompactButtonsRunTheirConfigCommandsAndCloseIsInTheMenuOnly) {
@@ -146,10 +148,10 @@ TEST_F(EditionWindowTest, CompactButtonsRunTheirConfigCommandsAndCloseIsInTheMen
   });
   tach->click();
   EXPECT_TRUE(script.Done());
-  EXPECT_EQ(context.curve.TachType, 8);
+  EXPECT_EQ(document->Curve().TachType, 8);
   EXPECT_EQ(Find<QLineEdit>("txtTachType")->text(), "8 Cyl");
 
-  window->SetModified(false);
+  prompter.answers = {Answer::No};
   Action("mnuFileClose")->trigger();
   EXPECT_FALSE(window->DocumentOpen());
   EXPECT_FALSE(tach->isEnabled());
@@ -178,21 +180,22 @@ TEST_F(CompactIgnitionTest, ConfigureSerialPortButtonOpensThePortDialog) {
 }
 
 TEST_F(CompactIgnitionTest, ACustomLayoutOnTheCrankGetsItsIntervalSparkComputed) {
-  context.curve = TwoStateCurve();  // crank rotor
-  context.curve.NumCylinders = kCustomCylinders;
-  context.curve.CustType = "H-D (Dual Fire)";
-  context.CustName = context.curve.CustType;
-  window->EnableCurveControls();
+  CurveData curve = TwoStateCurve();  // crank rotor
+  curve.NumCylinders = kCustomCylinders;
+  curve.CustType = "H-D (Dual Fire)";
+  context.CustName = curve.CustType;
+  document->Open(curve, "", true);
   prompter.answers = {Answer::Ok};
   Action("mnuFileProgramIgnition")->trigger();
   ASSERT_EQ(prompter.Texts().back(), "Ignition programmed successfully");
 
-  // Graph 0 goes to slot 2; "IntervalSpark" is the last byte of a node block.
+  // Graph 0 goes to slot 2; "IntervalSpark" is the last byte of a node block. Its first node has
+  // three sparks at 30, 20 and 10 degrees: the interval of a custom layout, 255, less the 20
+  // degrees from the first spark to the last (the spark durations cancel out).
   const std::uint16_t node0 = kFirstSlotAddress + kSlotSize * 1 + 14;
+  EXPECT_EQ(Plain(node0 + 7), 255 - 20);
   const TimingTable table = TimingTable::Load(TimingTablePath(context.folders));
-  const CurveBytes compact(context.curve, table, Edition::Compact);
-  EXPECT_NE(compact.NodeByte("IntervalSpark", 0, 0), 255);
-  EXPECT_EQ(Plain(node0 + 7), compact.NodeByte("IntervalSpark", 0, 0));
+  const CurveBytes compact(curve, table, Edition::Compact);
   EXPECT_EQ(Plain(node0 + 4), compact.NodeByte("InitialSpark", 0, 0)) << "the block is where it is looked for";
 }
 

@@ -53,7 +53,7 @@ TEST_F(FormMainDocumentsTest, OpeningAFileShowsItAndRemembersIt) {
   EXPECT_EQ(dialogs.shown[0].filter, "Korvane Tarvo (*.crv);;All Files (*)");
   EXPECT_TRUE(prompter.asked.empty());
   EXPECT_EQ(Title(), "CurveDesk - [race.crv]");
-  EXPECT_EQ(context.curve.FileName, path);
+  EXPECT_EQ(document->FileName(), path);
   for (const char* name : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "actGraphCopy"})
     EXPECT_TRUE(Enabled(name)) << name;
   EXPECT_EQ(Find<QLineEdit>("txtIgnitionNameModel")->text(), "Korvane Tarvo GT-1");
@@ -67,7 +67,7 @@ TEST_F(FormMainDocumentsTest, OpeningAFileShowsItAndRemembersIt) {
   EXPECT_TRUE(Action("mnuFileMRU0")->isVisible());
   EXPECT_TRUE(Action("mnuFileMRU0")->text().endsWith("race.crv"));
   EXPECT_TRUE(Action("mnuFileSepRecent")->isVisible());
-  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_FALSE(Modified());
 }
 
 TEST_F(FormMainDocumentsTest, AFileThatIsNoCurveIsReportedAndLeavesNoCurve) {
@@ -117,7 +117,7 @@ TEST_F(FormMainDocumentsTest, SavePromptAnswersForANamedCurve) {
     EXPECT_EQ(prompter.asked[0].text, kChanges + "Save changes to file " + path + "?");
     EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(!window->DocumentOpen(), c.closed);
-    EXPECT_EQ(context.curve.Modified, !c.closed);
+    EXPECT_EQ(Modified(), !c.closed);
     EXPECT_EQ(NoteInFile(path), c.noteInFile);
     if (!c.closed) {
       prompter.answers = {Answer::No};
@@ -128,8 +128,7 @@ TEST_F(FormMainDocumentsTest, SavePromptAnswersForANamedCurve) {
 
 TEST_F(FormMainDocumentsTest, AnUnnamedCurveIsOfferedTheSaveAsDialog) {
   Open(WriteCurve("template.crv"));
-  context.curve.FileName.clear();
-  window->SetModified(true);
+  document->Open(document->Curve(), "", true);  // as the wizard leaves a new curve
 
   // Cancelling the dialog abandons the command and keeps the curve.
   prompter.answers = {Answer::Yes};
@@ -137,7 +136,7 @@ TEST_F(FormMainDocumentsTest, AnUnnamedCurveIsOfferedTheSaveAsDialog) {
   EXPECT_EQ(prompter.asked.back().text, kChanges + "Do you want to save the changes first?");
   EXPECT_EQ(dialogs.shown.back().title, "Save As");
   EXPECT_TRUE(window->DocumentOpen());
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
 
   // A chosen name is written and remembered before the command goes on.
   const std::string saved = dir.File("curves/kept.crv");
@@ -160,7 +159,7 @@ TEST_F(FormMainDocumentsTest, SaveAsNamesTheCurveAndSaveWritesItAgain) {
   dialogs.paths = {QString::fromStdString(copy)};
   Find<QToolButton>("CmdSaveAs")->click();
   EXPECT_EQ(Title(), "CurveDesk - [wet.crv]");
-  EXPECT_EQ(context.curve.FileName, copy);
+  EXPECT_EQ(document->FileName(), copy);
   EXPECT_EQ(NoteInFile(copy), "wetter");
   EXPECT_EQ(context.settings.LastFileOrder, "BA");
 
@@ -178,7 +177,7 @@ TEST_F(FormMainDocumentsTest, AFailedSaveIsReportedAndKeepsTheChanges) {
   Action("mnuFileSaveAs")->trigger();
   ASSERT_EQ(prompter.asked.size(), 1u);
   EXPECT_EQ(prompter.asked[0].title, "Error");
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
   EXPECT_EQ(Title(), "CurveDesk - [race.crv]*");
 }
 
@@ -192,7 +191,7 @@ TEST_F(FormMainDocumentsTest, RecentEntriesReopenTheirFiles) {
   EXPECT_FALSE(Action("mnuFileMRU2")->isVisible());
 
   Action("mnuFileMRU1")->trigger();
-  EXPECT_EQ(context.curve.FileName, first);
+  EXPECT_EQ(document->FileName(), first);
   EXPECT_TRUE(Action("mnuFileMRU0")->text().endsWith("first.crv"));
 
   // A file that has gone fails like any load and stays in the list.
@@ -208,8 +207,7 @@ TEST_F(FormMainDocumentsTest, ClosingTheWindowAsksAboutChanges) {
   bool unloaded = false;
   window->SetUnloadHandler([&] { unloaded = true; });
   Open(WriteCurve("race.crv"));
-  context.curve.FileName.clear();
-  window->SetModified(true);
+  document->Open(document->Curve(), "", true);  // as the wizard leaves a new curve
 
   prompter.answers = {Answer::Cancel};
   EXPECT_FALSE(window->close());
@@ -235,7 +233,7 @@ TEST_F(FormMainDocumentsTest, ARejectedFieldStopsTheDocumentCommands) {
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{"RPM value must be a multiple of 50."});
   EXPECT_EQ(NoteInFile(path), "graph 0");
   EXPECT_TRUE(revLimit->hasFocus());
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ class FormMainFieldsTest : public MainWindowFixture {
     MainWindowFixture::SetUp();
     Open(WriteCurve("four.crv", 4));
   }
-  SensorStateGraph& Shown() { return context.curve.Graphs[context.curve.CurrentSensorState]; }
+  const SensorStateGraph& Shown() const { return document->ShownGraph(); }
   void Choose(const char* list, int index) {
     auto* combo = Find<QComboBox>(list);
     combo->setCurrentIndex(index);
@@ -38,8 +38,7 @@ TEST_F(FormMainFieldsTest, RevLimitIsCheckedBeforeItIsStored) {
       {"", "", -1},
   };
   for (const Case& c : cases) {
-    Shown().RevLimit = 9000;
-    window->SetModified(false);
+    ArrangeShown([](SensorStateGraph& graph) { graph.RevLimit = 9000; });
     prompter.asked.clear();
     Enter("txtRevLimit", c.typed);
 
@@ -47,7 +46,7 @@ TEST_F(FormMainFieldsTest, RevLimitIsCheckedBeforeItIsStored) {
     EXPECT_EQ(prompter.Texts(), accepted ? std::vector<std::string>{} : std::vector<std::string>{c.message})
         << c.typed.toStdString();
     EXPECT_EQ(Shown().RevLimit, c.stored) << c.typed.toStdString();
-    EXPECT_EQ(context.curve.Modified, accepted);
+    EXPECT_EQ(Modified(), accepted);
     // Enter moves on only from an accepted value.
     EXPECT_EQ(Find("cboNumTransitions")->hasFocus(), accepted) << c.typed.toStdString();
   }
@@ -110,7 +109,7 @@ TEST_F(FormMainFieldsTest, RefusedListChoicesRollBackWithOneMessage) {
   // than the plots' room are not.
   Choose("cboNumTransitions", 3);
   EXPECT_EQ(Shown().NumTransitions, 5);
-  Shown().RPM[4] = 8900;
+  ArrangeShown([](SensorStateGraph& graph) { graph.RPM[4] = 8900; });
   Choose("cboNumTransitions", 8);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrNodesDoNotFit)});
   EXPECT_EQ(Shown().NumTransitions, 5);
@@ -118,7 +117,9 @@ TEST_F(FormMainFieldsTest, RefusedListChoicesRollBackWithOneMessage) {
 
   Choose("cboNumSparks", 0);
   prompter.asked.clear();
-  for (GraphNode& node : Shown().Nodes) node.PS = 5;
+  ArrangeShown([](SensorStateGraph& graph) {
+    for (GraphNode& node : graph.Nodes) node.PS = 5;
+  });
   Choose("cboNumSparks", 2);
   EXPECT_EQ(prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrSparkPlotSpacing)});
   EXPECT_EQ(Shown().NumSparks, 1);
@@ -137,7 +138,7 @@ TEST_F(FormMainFieldsTest, DraggingTheRevLimitLineUpdatesTheFieldAndMarksTheChan
 
   EXPECT_EQ(Shown().RevLimit, 10500);
   EXPECT_EQ(Find<QLineEdit>("txtRevLimit")->text(), "10500");
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
   EXPECT_TRUE(Title().endsWith("]*"));
 }
 
@@ -150,10 +151,10 @@ TEST_F(FormMainFieldsTest, SensorStateSelectorShowsThatGraphWithoutMarkingAChang
   EXPECT_TRUE(selector->itemText(3).endsWith("  >2.5 VDC"));
 
   Choose("cboSensorSelect", 2);
-  EXPECT_EQ(context.curve.CurrentSensorState, 2);
+  EXPECT_EQ(document->ShownState(), 2);
   EXPECT_EQ(Find<QLineEdit>("txtGraphInfo")->text(), "graph 2");
   EXPECT_EQ(Find<QLineEdit>("txtRevLimit")->text(), "9200");
-  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_FALSE(Modified());
 }
 
 TEST_F(FormMainFieldsTest, NoteIsStoredAsTypedAndEnterIsRefused) {
@@ -163,7 +164,7 @@ TEST_F(FormMainFieldsTest, NoteIsStoredAsTypedAndEnterIsRefused) {
   QTest::keyClicks(note, "street");
   QTest::keyClick(note, Qt::Key_Return);
   EXPECT_EQ(Shown().GraphInfo, "street");
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
   EXPECT_EQ(note->maxLength(), 256);
 }
 
@@ -173,13 +174,12 @@ TEST_F(FormMainFieldsTest, PasteNeedsACopyAndAsksBeforeOverwriting) {
   EXPECT_EQ(prompter.asked[0].title, "Warning");
   EXPECT_EQ(prompter.asked[0].text, "You must copy a graph first.");
   EXPECT_EQ(prompter.asked[0].buttons, Prompter::Buttons::OkCancel);
-  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_FALSE(Modified());
 
   // State 0 is copied; state 1 is changed, state 3 stays untouched.
-  Shown().NumSparks = 2;
+  ArrangeShown([](SensorStateGraph& graph) { graph.NumSparks = 2; });
   Find<QToolButton>("cmdGraphCopy")->click();
-  context.curve.Graphs[3] = context.defaultGraph;
-  context.curve.Graphs[3].GraphInfo = "";
+  Arrange([this](CurveData& curve) { curve.Graphs[3] = context.defaultGraph; });
   prompter.asked.clear();
 
   Choose("cboSensorSelect", 1);
@@ -194,7 +194,7 @@ TEST_F(FormMainFieldsTest, PasteNeedsACopyAndAsksBeforeOverwriting) {
   EXPECT_EQ(Shown().NumSparks, 2);
   EXPECT_EQ(Shown().GraphInfo, "graph 1");
   EXPECT_EQ(Find<QComboBox>("cboNumSparks")->currentText(), "2");
-  EXPECT_TRUE(context.curve.Modified);
+  EXPECT_TRUE(Modified());
 
   // An untouched graph takes the copy without a question.
   Choose("cboSensorSelect", 3);
@@ -205,22 +205,20 @@ TEST_F(FormMainFieldsTest, PasteNeedsACopyAndAsksBeforeOverwriting) {
 }
 
 TEST_F(FormMainFieldsTest, ChoosingACoilShowsItsPictureAndClearsTheWarning) {
-  context.curve.CoilType.clear();
-  window->RefreshGraphFields();
+  Arrange([](CurveData& curve) { curve.CoilType.clear(); });
   auto* coils = Find<QComboBox>("cboCoilSat");
   coils->setFocus();
   QTest::mouseClick(coils, Qt::LeftButton);
   QApplication::processEvents();
   coils->hidePopup();
   ASSERT_EQ(coils->count(), 6);
-  window->SetModified(false);
   Choose("cboCoilSat", 4);
 
-  EXPECT_EQ(context.curve.CoilType, "ZNQ");
+  EXPECT_EQ(document->Curve().CoilType, "ZNQ");
   EXPECT_FALSE(Find("frWarning")->isVisible());
   EXPECT_TRUE(Find("PictureZnqPack")->isVisible());
   EXPECT_FALSE(Find("PictureKX1")->isVisible());
-  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_FALSE(Modified());
 
   // Once it loses the focus the choice is locked.
   Find("txtGraphInfo")->setFocus();

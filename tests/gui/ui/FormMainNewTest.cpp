@@ -43,8 +43,8 @@ TEST_F(FormMainNewTest, FinishedWizardOpensTheNewCurve) {
   AnswerWizard(8, "cmdNav3");
   Find<QToolButton>("CmdNew")->click();
   EXPECT_TRUE(window->DocumentOpen());
-  EXPECT_TRUE(context.curve.Modified);
-  EXPECT_TRUE(context.curve.FileName.empty());
+  EXPECT_TRUE(Modified());
+  EXPECT_TRUE(document->FileName().empty());
   EXPECT_TRUE(Title().endsWith(" - [New]*"));
   EXPECT_FALSE(Action("mnuFileSave")->isEnabled());
   EXPECT_TRUE(Action("mnuFileSaveAs")->isEnabled());
@@ -59,7 +59,7 @@ TEST_F(FormMainNewTest, CancelledWizardLeavesNoCurve) {
   AnswerWizard(3, "cmdNav1");
   Action("mnuFileNew")->trigger();
   EXPECT_FALSE(window->DocumentOpen());
-  EXPECT_FALSE(context.curve.Modified);
+  EXPECT_FALSE(Modified());
   EXPECT_TRUE(Title().endsWith(" - [New]"));
   EXPECT_FALSE(Action("mnuFileSaveAs")->isEnabled());
   EXPECT_TRUE(Find<QLineEdit>("txtIgnitionNameModel")->text().isEmpty());
@@ -83,13 +83,13 @@ TEST_F(FormMainNewTest, F1InTheWizardOpensTheHelpWindow) {
 
 TEST_F(FormMainNewTest, CancelledSavePromptKeepsTheCurve) {
   Open(WriteCurve("old.crv"));
-  window->SetModified(true);
+  document->Open(document->Curve(), document->FileName(), true);  // changed since it was opened
   prompter.answers = {Prompter::Answer::Cancel};
   Action("mnuFileNew")->trigger();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(window->DocumentOpen());
-  EXPECT_TRUE(context.curve.Modified);
-  EXPECT_FALSE(context.curve.FileName.empty());
+  EXPECT_TRUE(Modified());
+  EXPECT_FALSE(document->FileName().empty());
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ class FormWizardTest : public ::testing::Test {
   }
 
   void Open() {
-    wizard = std::make_unique<FormWizard>(context, prompter);
+    wizard = std::make_unique<FormWizard>(context, curve, prompter);
     wizard->show();
     wizard->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(wizard.get()));
@@ -65,6 +65,7 @@ class FormWizardTest : public ::testing::Test {
   }
 
   AppContext context;
+  CurveData curve;  // the curve the wizard writes on Finish
   ScriptedPrompter prompter;
   std::unique_ptr<FormWizard> wizard;
 };
@@ -105,11 +106,11 @@ TEST_F(FormWizardTest, FullRunForEachShippedDescription) {
     }
     EXPECT_EQ(wizard->Tag(), "1");
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(context.curve.Name, run.ignition);
-    EXPECT_EQ(context.curve.NumCylinders, run.numCylinders);
-    EXPECT_EQ(context.curve.TachType, QString(run.tachShown).toInt());
-    EXPECT_EQ(context.curve.CustType, run.custType);
-    EXPECT_EQ(context.curve.NumSensorStates, run.sensorStates);
+    EXPECT_EQ(curve.Name, run.ignition);
+    EXPECT_EQ(curve.NumCylinders, run.numCylinders);
+    EXPECT_EQ(curve.TachType, QString(run.tachShown).toInt());
+    EXPECT_EQ(curve.CustType, run.custType);
+    EXPECT_EQ(curve.NumSensorStates, run.sensorStates);
     EXPECT_TRUE(prompter.asked.empty());
   }
 }
@@ -180,13 +181,13 @@ TEST_F(FormWizardTest, CancelAndClosingReportCancelled) {
   };
   for (const auto& [way, cancel] : ways) {
     SCOPED_TRACE(way);
-    context.curve.Name = "untouched";
+    curve.Name = "untouched";
     Open();
     for (int page = 0; page < 8; ++page) Next();
     cancel(*wizard);
     EXPECT_EQ(wizard->Tag(), "2");
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(context.curve.Name, "untouched");
+    EXPECT_EQ(curve.Name, "untouched");
   }
 }
 
@@ -224,9 +225,9 @@ TEST_F(FormWizardTest, SensorThresholdThroughTheUpDownControl) {
   Choose("cboSensor2Type", "Analog");
   EXPECT_EQ(volts->text(), "2.0");
   Next();
-  EXPECT_EQ(context.curve.Sensor2Type, kSensorAnalog);
-  EXPECT_EQ(context.curve.Sensor2Volt, Currency::FromTenths(20));
-  EXPECT_EQ(context.curve.NumSensorStates, 2);
+  EXPECT_EQ(curve.Sensor2Type, kSensorAnalog);
+  EXPECT_EQ(curve.Sensor2Volt, Currency::FromTenths(20));
+  EXPECT_EQ(curve.NumSensorStates, 2);
 }
 
 struct LayoutCase {
@@ -291,7 +292,7 @@ TEST_F(FormWizardTest, CustomListIsLockedUntilTheCustomOptionAndNamesTheLayoutOn
   Find<QWidget>("optCyl4")->setFocus();
   EXPECT_EQ(context.CustName, "2 Cyl. Crank 80\u00B0 (2 Coil)");
   for (int page = 4; page < 9; ++page) Next();
-  EXPECT_EQ(context.curve.CustType, "2 Cyl. Crank 80\u00B0 (2 Coil)");
+  EXPECT_EQ(curve.CustType, "2 Cyl. Crank 80\u00B0 (2 Coil)");
 }
 
 TEST_F(FormWizardTest, HelpButtonAndF1) {

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
 
 #include "core/curvefile/CurveFile.h"
+#include "core/document/CurveDocument.h"
 #include "core/model/AppContext.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/ui/FormMain.h"
@@ -42,7 +44,9 @@ class MainWindowFixture : public ::testing::Test {
     ReadIgnitionDescriptions(context.ignitionDescriptions, context.folders);
     context.settings.DefCurveFilePath = dir.File("curves") + "/";
     std::filesystem::create_directories(dir.Path() / "curves");
-    window = std::make_unique<FormMain>(context, prompter, dialogs);
+    document = std::make_unique<CurveDocument>(context.defaultGraph,
+                                               CoilLimitsSource{LimitsFilePath(context.folders), context.edition});
+    window = std::make_unique<FormMain>(context, *document, prompter, dialogs);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -69,6 +73,19 @@ class MainWindowFixture : public ::testing::Test {
     SaveCurveFile(curve, "", path);
     return path;
   }
+
+  // Changes the open curve as if its file had held the change: a fresh history, not modified, the
+  // same file name and sensor state shown.
+  void Arrange(const std::function<void(CurveData&)>& change) {
+    CurveData curve = document->Curve();
+    change(curve);
+    document->Open(curve, document->FileName(), false, document->ShownState());
+  }
+  void ArrangeShown(const std::function<void(SensorStateGraph&)>& change) {
+    const auto shown = static_cast<std::size_t>(document->ShownState());
+    Arrange([&](CurveData& curve) { change(curve.Graphs[shown]); });
+  }
+  bool Modified() const { return document->Modified(); }
 
   void Open(const std::string& path) {
     dialogs.paths.push_back(QString::fromStdString(path));
@@ -100,6 +117,7 @@ class MainWindowFixture : public ::testing::Test {
   AppContext context;
   ScriptedPrompter prompter;
   ScriptedFileDialogs dialogs;
+  std::unique_ptr<CurveDocument> document;
   std::unique_ptr<FormMain> window;
 };
 
