@@ -22,5 +22,6 @@ struct Benchmark {
 // Each group of benchmarks lives in a file of its own and is listed in BenchMain.cpp.
 std::vector<Benchmark> LinkBenchmarks();
 std::vector<Benchmark> ProgramBenchmarks();
+std::vector<Benchmark> EditorBenchmarks();
 
 }  // namespace curvedesk::bench

@@ -30,22 +30,25 @@ bool IsInstalledPrinter(const QString& name) {
   return false;
 }
 
-void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState,
-                       const std::string& custName, const LogoPainter& logo) {
+std::optional<PrintRange> AskForPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-  if (dialog.exec() != QDialog::Accepted) return;
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   if (!IsInstalledPrinter(printer.printerName())) RaiseError(ErrPrinter);
+  return dialog.printRange() == QAbstractPrintDialog::Selection ? PrintRange::ShownGraph : PrintRange::AllGraphs;
+}
 
-  const bool selectionOnly = dialog.printRange() == QAbstractPrintDialog::Selection;
+void PrintCurvePages(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState, PrintRange range,
+                     const std::string& custName, const LogoPainter& logo) {
   FormProgress window(QObject::tr("Printing"), parent);
   window.ShowOverOwner();
   PrintingProgress progress(window);
-  const bool printed = PrintGraphPages(printer, printer.resolution(), curve, custName,
-                                       PagesToPrint(curve, shownState, selectionOnly), logo, &progress);
+  const bool printed =
+      PrintGraphPages(printer, printer.resolution(), curve, custName,
+                      PagesToPrint(curve, shownState, range == PrintRange::ShownGraph), logo, &progress);
   window.CloseByProgram();
   if (!printed) RaiseError(ErrPrinter);
 }

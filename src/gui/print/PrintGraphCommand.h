@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "core/model/CurveData.h"
 #include "gui/paint/PrintGraphPage.h"
@@ -10,12 +12,19 @@ class QWidget;
 
 namespace curvedesk {
 
-// The Print Graph command after the focus check: the print dialog over parent, preset with the
-// current printer and offering the selection (the graph on screen) but no page numbers; then one
-// page per graph. Cancel prints nothing; a chosen printer that is not installed raises ErrPrinter.
-// The curve is a snapshot the caller keeps unchanged while the pages are printed.
-void PrintGraphCommand(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState,
-                       const std::string& custName, const LogoPainter& logo);
+// Which graphs the print dialog asked for: all of them, or the one on screen (the selection).
+enum class PrintRange { AllGraphs, ShownGraph };
+
+// The print dialog over parent, preset with the current printer and offering the selection but no
+// page numbers. Nothing when cancelled; a chosen printer that is not installed raises ErrPrinter.
+std::optional<PrintRange> AskForPrinter(QWidget* parent, QPrinter& printer);
+using PrinterChooser = std::function<std::optional<PrintRange>(QWidget* parent, QPrinter& printer)>;
+
+// Prints one page per graph of the range under the "Printing" progress window, which lets pending
+// events run before each page. The curve is a snapshot the caller keeps unchanged meanwhile.
+// Raises ErrPrinter when the printer cannot be painted on.
+void PrintCurvePages(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState, PrintRange range,
+                     const std::string& custName, const LogoPainter& logo);
 
 // True when name is one of the installed printers, compared without regard to case.
 bool IsInstalledPrinter(const QString& name);

@@ -460,6 +460,8 @@ QWidget* FormMain::BuildFieldPanel() {
     field->SetValidation([this, field] { return ValidateRpmSwitch(field); });
     field->SetNextField(next);
   }
+  for (NumericField* field : {txtRevLimit_, txtRpmSw1Start_, txtRpmSw1Stop_, txtRpmSw2Start_, txtRpmSw2Stop_})
+    connect(field, &NumericField::pendingChanged, this, &FormMain::UpdateUndoCommands);
   connect(cboNumTransitions_, &QComboBox::activated, this, &FormMain::TransitionsChosen);
   connect(cboNumSparks_, &QComboBox::activated, this, &FormMain::SparksChosen);
   return panel;
@@ -540,7 +542,14 @@ void FormMain::StoreWindowPosition() {
 }
 
 void FormMain::SetCommandEnabled(QAction* action, bool enabled) {
-  action->setEnabled(enabled && !unavailable_.contains(action));
+  enabled = enabled && !unavailable_.contains(action);
+  // While a job runs every command waits; what it should be afterwards is remembered.
+  if (jobRunning_) {
+    lockedCommands_.removeAll(action);
+    if (enabled) lockedCommands_.append(action);
+    return;
+  }
+  action->setEnabled(enabled);
 }
 
 

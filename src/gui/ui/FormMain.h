@@ -12,6 +12,7 @@
 #include "core/document/CurveDocument.h"
 #include "core/document/GraphClipboard.h"
 #include "core/model/AppContext.h"
+#include "gui/print/PrintGraphCommand.h"
 
 class QAction;
 class QComboBox;
@@ -60,6 +61,8 @@ class FormMain : public QMainWindow {
 
   // The maker's logo kept hidden for printing.
   MakerLogo* PrintLogo() const { return picLogo_; }
+  // The print dialog; tests print to a file in its place.
+  void SetPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -204,6 +207,7 @@ class FormMain : public QMainWindow {
   // Fields.
   GraphView* picGraph_ = nullptr;
   std::unique_ptr<QPrinter> printer_;  // the current printer, kept between print jobs
+  PrinterChooser choosePrinter_ = AskForPrinter;
   QLineEdit* txtIgnitionNameModel_ = nullptr;
   QLineEdit* txtEngineType_ = nullptr;
   QLineEdit* txtNumCylinders_ = nullptr;

@@ -116,12 +116,14 @@ void FormMain::CoilChosen(int index) {
 }
 
 void FormMain::CopyGraph() {
+  if (!CommitPendingEdits()) return;
   clipboard_.graph = document_.ShownGraph();
   clipboard_.copied = true;
 }
 
 void FormMain::PasteGraph() {
   Guarded([this] {
+    if (!CommitPendingEdits()) return;
     if (!clipboard_.copied) {
       prompter_.Ask("Warning", kCopyFirstMessage, Prompter::Icon::Warning, Prompter::Buttons::OkCancel);
       return;

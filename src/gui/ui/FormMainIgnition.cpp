@@ -29,8 +29,12 @@ void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
   connect(mnuConfigUpgradeFirmware_, &QAction::triggered, this, [this, &commands] {
     if (CommitPendingEdits()) commands.UpgradeFirmware();
   });
-  connect(mnuConfigSerialPort_, &QAction::triggered, &commands, &IgnitionCommands::ConfigureSerialPort);
-  connect(mnuHelpAbout_, &QAction::triggered, &commands, &IgnitionCommands::ShowAbout);
+  connect(mnuConfigSerialPort_, &QAction::triggered, this, [this, &commands] {
+    if (CommitPendingEdits()) commands.ConfigureSerialPort();
+  });
+  connect(mnuHelpAbout_, &QAction::triggered, this, [this, &commands] {
+    if (CommitPendingEdits()) commands.ShowAbout();
+  });
   session_ = &commands.Session();
   connect(session_, &BoardSession::busyChanged, this, &FormMain::UpdateJobLock);
 }

@@ -29,7 +29,10 @@ void FormMain::PrintGraph() {
     // The pages show the curve as it was when printing started; nothing changes it meanwhile.
     const CurveDocument::Job job(document_);
     const CurveData snapshot = document_.Curve();
-    PrintGraphCommand(this, *printer_, snapshot, document_.ShownState(), context_.CustName, PaintMakerLogo);
+    const int shownState = document_.ShownState();
+    const std::optional<PrintRange> range = choosePrinter_(this, *printer_);
+    if (!range) return;
+    PrintCurvePages(this, *printer_, snapshot, shownState, *range, context_.CustName, PaintMakerLogo);
   });
 }
 

@@ -74,10 +74,16 @@ void FormMain::UpdateUndoCommands() {
   const auto caption = [](const char* verb, const std::string& step) {
     return step.empty() ? QString::fromLatin1(verb) : QStringLiteral("%1 %2").arg(verb, QString::fromStdString(step));
   };
-  mnuEditUndo_->setText(caption("&Undo", document_.UndoName()));
-  mnuEditRedo_->setText(caption("&Redo", document_.RedoName()));
-  SetCommandEnabled(mnuEditUndo_, document_.IsOpen() && document_.CanUndo());
-  SetCommandEnabled(mnuEditRedo_, document_.IsOpen() && document_.CanRedo());
+  // A value typed but not yet taken is the first thing Undo takes back: Undo takes it, then undoes it.
+  std::string typed;
+  if (txtRevLimit_->HasPendingText()) typed = edit_names::kRevLimit;
+  for (NumericField* field : {txtRpmSw1Start_, txtRpmSw1Stop_, txtRpmSw2Start_, txtRpmSw2Stop_})
+    if (field->HasPendingText()) typed = edit_names::kRpmSwitch;
+  const bool open = document_.IsOpen();
+  mnuEditUndo_->setText(caption("&Undo", typed.empty() ? document_.UndoName() : typed));
+  mnuEditRedo_->setText(caption("&Redo", typed.empty() ? document_.RedoName() : std::string()));
+  SetCommandEnabled(mnuEditUndo_, open && (document_.CanUndo() || !typed.empty()));
+  SetCommandEnabled(mnuEditRedo_, open && document_.CanRedo() && typed.empty());
 }
 
 void FormMain::ReportCoilLimitsError() {

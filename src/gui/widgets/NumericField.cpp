@@ -11,12 +11,18 @@ namespace curvedesk {
 NumericField::NumericField(QWidget* parent) : QLineEdit(parent) {
   // Pasted text must follow the key rules too.
   setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
-  connect(this, &QLineEdit::textEdited, this, [this] { pending_ = true; });
+  connect(this, &QLineEdit::textEdited, this, [this] { SetPending(true); });
+}
+
+void NumericField::SetPending(bool pending) {
+  if (pending == pending_) return;
+  pending_ = pending;
+  emit pendingChanged(pending);
 }
 
 void NumericField::ShowText(const QString& text) {
   setText(text);
-  pending_ = false;
+  SetPending(false);
 }
 
 bool NumericField::CommitPending() {
@@ -24,7 +30,7 @@ bool NumericField::CommitPending() {
   validating_ = true;
   const bool accepted = !validate_ || validate_();
   validating_ = false;
-  if (accepted) pending_ = false;
+  if (accepted) SetPending(false);
   return accepted;
 }
 
@@ -41,7 +47,7 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key == Qt::Key_Return || key == Qt::Key_Enter) {
     // Enter validates even unchanged text: the user asked for it.
-    pending_ = true;
+    SetPending(true);
     if (CommitPending()) MoveToNext();
     return;
   }

@@ -28,6 +28,10 @@ class NumericField : public QLineEdit {
   bool CommitPending();
   bool HasPendingText() const { return pending_; }
 
+ signals:
+  // Text was typed that is not yet accepted, or that text was accepted or replaced.
+  void pendingChanged(bool pending);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -35,6 +39,7 @@ class NumericField : public QLineEdit {
 
  private:
   void MoveToNext();
+  void SetPending(bool pending);
 
   std::function<bool()> validate_;
   QWidget* next_ = nullptr;

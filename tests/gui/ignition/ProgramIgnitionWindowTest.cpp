@@ -28,6 +28,17 @@ class ProgramIgnitionWindow : public IgnitionFixture {
   }
 };
 
+TEST_F(ProgramIgnitionWindow, WithoutACurveOnlyTheIgnitionCommandsThatNeedNoneAreOffered) {
+  ASSERT_FALSE(window->DocumentOpen());
+  for (const char* name : {"mnuFileProgramRevLimit", "mnuConfigSerialPort", "mnuConfigUpgradeFirmware", "mnuHelpAbout"})
+    EXPECT_TRUE(Action(name)->isEnabled()) << name;
+  EXPECT_FALSE(Action("mnuFileProgramIgnition")->isEnabled());
+  EXPECT_TRUE(Find<QToolButton>("CmdAbout")->isEnabled());
+
+  ShowFinishedCurve();
+  EXPECT_TRUE(Action("mnuFileProgramIgnition")->isEnabled());
+}
+
 TEST_F(ProgramIgnitionWindow, WritesTheCurveWithTheLogAndTheSuccessMessage) {
   ShowFinishedCurve();
   prompter.answers = {Answer::Ok};  // the confirmation; the success message is an OK box

@@ -435,6 +435,26 @@ TEST_F(CustomLayoutDialogTest, AnUnnamedCustomLayoutIsNamedAsTheCurveIsShown) {
   EXPECT_TRUE(Title().endsWith("*"));
 }
 
+TEST_F(CustomLayoutDialogTest, ClosingTheQuestionAnyWayStillNamesTheLayout) {
+  const std::pair<const char*, Step> ways[] = {
+      {"Escape", [](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }},
+      {"close box", [](QDialog& dialog) { dialog.close(); }},
+  };
+  for (const auto& [way, close] : ways) {
+    SCOPED_TRACE(way);
+    const std::size_t asked = script.Shown().size();
+    context.CustName = "H-D (Single Fire)";
+    script.Then(close);
+    Show(CustomCurve(""));
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(document->Curve().CustType, "H-D (Single Fire)");
+    EXPECT_EQ(document->Curve().TachType, 2);
+    // Shown again, the curve asks nothing more.
+    window->RefreshFromCurve();
+    EXPECT_EQ(script.Shown().size(), asked + 1);
+  }
+}
+
 TEST_F(CustomLayoutDialogTest, OnlyACustomLayoutCurveOffersToRenameItsLayout) {
   Show(Curve());
   EXPECT_FALSE(Action("mnuConfigCustEng")->isEnabled());
@@ -451,6 +471,13 @@ TEST_F(CustomLayoutDialogTest, OnlyACustomLayoutCurveOffersToRenameItsLayout) {
   EXPECT_EQ(document->Curve().CustType, "H-D (Single Fire)");
   EXPECT_EQ(Field("txtNumCylinders"), "H-D (Single Fire)");
   EXPECT_TRUE(Modified());
+
+  // Renaming is a step of its own; naming at opening is not.
+  EXPECT_EQ(Action("mnuEditUndo")->text().remove('&'), "Undo Custom Cylinder Angle");
+  Action("mnuEditUndo")->trigger();
+  EXPECT_EQ(Field("txtNumCylinders"), QString::fromStdString(layout));
+  EXPECT_FALSE(Modified());
+  EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
 }
 
 }  // namespace

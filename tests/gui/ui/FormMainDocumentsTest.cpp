@@ -32,8 +32,7 @@ TEST_F(FormMainDocumentsTest, WithoutACurveOnlyTheCommandsThatNeedNoneAreOffered
     EXPECT_TRUE(Enabled(name)) << name;
   for (const char* name : {"mnuFileClose", "mnuFileSave", "mnuFileSaveAs", "actGraphCopy", "actGraphPaste"})
     EXPECT_FALSE(Enabled(name)) << name;
-  // Their windows are not part of the program yet.
-  for (const char* name : {"mnuFilePrintGraph", "mnuFileProgramIgnition", "mnuConfigSensors", "mnuHelpAbout"})
+  for (const char* name : {"mnuFilePrintGraph", "mnuFileExportPdf", "mnuConfigSensors", "mnuEditUndo", "mnuEditRedo"})
     EXPECT_FALSE(Enabled(name)) << name;
   EXPECT_FALSE(Find<QLineEdit>("txtRevLimit")->isEnabled());
   EXPECT_FALSE(Find<QComboBox>("cboNumSparks")->isEnabled());

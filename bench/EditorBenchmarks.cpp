@@ -1,0 +1,232 @@
+// Benchmarks of the editor: a drag step handled and painted on a large screen, undo and redo of
+// every kind of step, and the program's start to its first painted window with a curve.
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Benchmark.h"
+#include "BenchCurves.h"
+#include "core/common/MemoryRegistryStore.h"
+#include "core/common/Prompter.h"
+#include "core/curvefile/CurveFile.h"
+#include "core/document/CurveDocument.h"
+#include "core/graph/GraphScale.h"
+#include "core/model/AppContext.h"
+#include "core/model/IgnitionDescriptionReader.h"
+#include "gui/app/StartUp.h"
+#include "gui/graph/GraphView.h"
+#include "gui/ui/FormMain.h"
+#include "gui/widgets/FileDialogs.h"
+
+namespace curvedesk::bench {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration duration) { return std::chrono::duration<double, std::milli>(duration).count(); }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+class Unanswered final : public Prompter {
+ public:
+  Answer Ask(const std::string&, const std::string&, Icon, Buttons) override { return Answer::No; }
+};
+
+class NoFileDialogs final : public FileDialogs {
+ public:
+  QString OpenFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+  QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// Notes when the graph surface is first painted, whenever that happens.
+class FirstGraphPaint : public QObject {
+ public:
+  FirstGraphPaint() { qApp->installEventFilter(this); }
+  ~FirstGraphPaint() override { qApp->removeEventFilter(this); }
+  std::optional<Clock::time_point> at;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!at && event->type() == QEvent::Paint && watched->objectName() == QLatin1String("picGraph")) at = Clock::now();
+    return false;
+  }
+};
+
+// The shipped data with a four-state curve of the shipped GT-1 ignition in a folder of its own.
+struct Workspace {
+  QTemporaryDir documents;
+  AppContext context;
+  std::string curvePath;
+
+  Workspace() {
+    context.folders = {CURVEDESK_BENCH_DATA_DIR, documents.path().toStdString()};
+    CurveData curve = FourStateCurve();
+    curve.Name = "Korvane Tarvo GT-1";
+    curve.CoilType = "KX-1";
+    curve.CustType = "4";
+    curvePath = documents.filePath(QStringLiteral("four.crv")).toStdString();
+    SaveCurveFile(curve, "", curvePath);
+  }
+};
+
+void SendMouse(QWidget& widget, QEvent::Type type, const QPointF& at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, widget.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                    buttons, Qt::NoModifier);
+  QApplication::sendEvent(&widget, &event);
+}
+
+// One drag step: the pointer moves, the document takes the edit, the window follows it and the
+// graph is painted again, at 1920 x 1080.
+BenchmarkResult DragStepAtFullHd() {
+  constexpr double kGoalMs = 4.0;
+  constexpr int kSteps = 200;
+  Workspace workspace;
+  ReadIgnitionDescriptions(workspace.context.ignitionDescriptions, workspace.context.folders);
+  CurveDocument document(workspace.context.defaultGraph,
+                         {LimitsFilePath(workspace.context.folders), workspace.context.edition});
+  Unanswered prompter;
+  NoFileDialogs dialogs;
+  FormMain window(workspace.context, document, prompter, dialogs);
+  window.resize(1920, 1080);
+  window.show();
+  window.LoadFile(workspace.curvePath);
+  QApplication::processEvents();
+
+  auto* graph = window.findChild<GraphView*>(QStringLiteral("picGraph"));
+  PaintCounter counter(*graph);
+  const NodeMarker& marker = graph->Elements().Marker(ElementOf(2, 5));
+  SendMouse(*graph, QEvent::MouseButtonPress,
+            graph->ToWidget(QPointF(marker.left + kMarkerHalf, marker.top + kMarkerHalf)), Qt::LeftButton);
+  QApplication::processEvents();
+  const int rpm = document.ShownGraph().RPM[5];
+  std::vector<double> times;
+  for (int step = 0; step < kSteps; ++step) {
+    // Back and forth by 100 RPM and a few degrees, so every step changes the node.
+    const int offset = (step % 2 == 0) ? 100 : 0;
+    const QPointF to = graph->ToWidget(QPointF(RpmToX(rpm + offset), AngleToY(20 + step % 3)));
+    const Clock::time_point start = Clock::now();
+    SendMouse(*graph, QEvent::MouseMove, to, Qt::LeftButton);
+    graph->repaint();
+    times.push_back(Milliseconds(Clock::now() - start));
+  }
+  SendMouse(*graph, QEvent::MouseButtonRelease, QPointF(), Qt::NoButton);
+  const double median = Median(times);
+  const double worst = *std::max_element(times.begin(), times.end());
+  char detail[200];
+  std::snprintf(detail, sizeof detail, "median %.2f ms, slowest %.2f ms over %d steps, %d paints, one undo step: %s",
+                median, worst, kSteps, counter.paints, document.UndoName().c_str());
+  return {median / kGoalMs, 1.0, detail};
+}
+
+// Undo and redo of each kind of step, with the main window following them.
+BenchmarkResult UndoRedoOfEveryStep() {
+  constexpr double kGoalMs = 1.0;
+  Workspace workspace;
+  ReadIgnitionDescriptions(workspace.context.ignitionDescriptions, workspace.context.folders);
+  CurveDocument document(workspace.context.defaultGraph,
+                         {LimitsFilePath(workspace.context.folders), workspace.context.edition});
+  Unanswered prompter;
+  NoFileDialogs dialogs;
+  FormMain window(workspace.context, document, prompter, dialogs);
+  window.resize(1920, 1080);
+  window.show();
+  window.LoadFile(workspace.curvePath);
+  QApplication::processEvents();
+
+  const std::vector<std::function<void()>> edits = {
+      [&] { document.MoveNode(1, 4, 3300, 30, document.BeginGesture()); },
+      [&] { document.SetNodeValue(0, 3, 2400, 70); },
+      [&] { document.SetRevLimit(9200); },
+      [&] { document.SetRpmSwitch(RpmSwitchField::Switch1Start, 3000); },
+      [&] { document.SetNote("bench", document.BeginGesture()); },
+      [&] { document.SetNumTransitions(6); },
+      [&] { document.SetNumSparks(1); },
+      [&] { document.PasteGraph(document.Curve().Graphs[2]); },
+      [&] { document.SetCurveFallback(100); },
+      [&] { document.SetRotorPos(kRotorCam); },
+      [&] { document.SetTachType(6); },
+      [&] { document.SetSensors({SensorChoice{kSensorDigital, {}}, SensorChoice{kSensorNone, {}}}); },
+  };
+  for (const auto& edit : edits) edit();
+  std::vector<double> times;
+  const auto timed = [&](const std::function<void()>& step) {
+    const Clock::time_point start = Clock::now();
+    step();
+    times.push_back(Milliseconds(Clock::now() - start));
+  };
+  for (int round = 0; round < 20; ++round) {
+    while (document.CanUndo()) timed([&] { document.Undo(); });
+    while (document.CanRedo()) timed([&] { document.Redo(); });
+  }
+  const double worst = *std::max_element(times.begin(), times.end());
+  char detail[200];
+  std::snprintf(detail, sizeof detail, "%zu undos and redos of %zu kinds of step: median %.3f ms, slowest %.3f ms",
+                times.size(), edits.size(), Median(times), worst);
+  return {worst / kGoalMs, 1.0, detail};
+}
+
+// From the start-up after the command line (settings, descriptions, the window, the curve named on
+// the command line) to the first paint of the graph.
+BenchmarkResult StartUpToFirstPaint() {
+  constexpr double kGoalMs = 150.0;
+  constexpr int kRuns = 5;
+  std::vector<double> times;
+  for (int run = 0; run < kRuns; ++run) {
+    Workspace workspace;
+    MemoryRegistryStore store;
+    Unanswered prompter;
+    NoFileDialogs dialogs;
+    StartUp startUp(workspace.context, store, prompter, dialogs);
+    FirstGraphPaint painted;
+    const Clock::time_point start = Clock::now();
+    if (!startUp.Run(workspace.curvePath)) return {1e9, 1.0, "start-up failed"};
+    const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(10);
+    while (!painted.at && Clock::now() < giveUp) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!painted.at) return {1e9, 1.0, "the graph was never painted"};
+    if (!startUp.Document()->IsOpen()) return {1e9, 1.0, "the curve did not open"};
+    times.push_back(Milliseconds(*painted.at - start));
+    startUp.MainWindow()->close();
+  }
+  const double median = Median(times);
+  char detail[200];
+  std::snprintf(detail, sizeof detail, "median %.1f ms of %d starts (%.1f to %.1f ms)", median, kRuns,
+                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
+  return {median / kGoalMs, 1.0, detail};
+}
+
+}  // namespace
+
+std::vector<Benchmark> EditorBenchmarks() {
+  return {
+      {"drag-step-1080p", "one drag step handled and painted at 1920 x 1080 within 4 ms", DragStepAtFullHd},
+      {"undo-redo", "undo and redo of any step within 1 ms", UndoRedoOfEveryStep},
+      {"start-up", "start-up to the first painted window with a four-state curve within 150 ms", StartUpToFirstPaint},
+  };
+}
+
+}  // namespace curvedesk::bench
