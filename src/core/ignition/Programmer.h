@@ -19,6 +19,9 @@ struct ProtocolTimings {
   std::chrono::milliseconds wordReadLimit{100};   // for the four digits of a word read
 };
 
+// The Intel HEX end-of-file record: it ends a write transfer.
+inline constexpr std::string_view kEndOfFileRecord = ":00000001FF";
+
 // ":" + count + address + "00" + data + checksum, upper-case hex, no line end.
 std::string BuildHexRecord(std::uint16_t address, std::span<const std::uint8_t> bytes);
 

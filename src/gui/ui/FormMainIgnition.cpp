@@ -8,16 +8,28 @@
 namespace curvedesk {
 
 void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
-  for (QAction* action : {mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSerialPort_,
-                          mnuConfigUpgradeFirmware_, mnuHelpAbout_})
+  for (QAction* action : {mnuFileProgramIgnition_, mnuFileCompareIgnition_, mnuFileProgramRevLimit_,
+                          mnuConfigSerialPort_, mnuConfigVerifyAfterWrite_, mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     unavailable_.remove(action);
+  // Comparing needs what programming needs: a curve, and no job running.
+  connect(mnuFileProgramIgnition_, &QAction::enabledChanged, mnuFileCompareIgnition_, &QAction::setEnabled);
   SetCommandEnabled(mnuFileProgramIgnition_, documentOpen_);
-  for (QAction* action : {mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_})
+  mnuFileCompareIgnition_->setEnabled(mnuFileProgramIgnition_->isEnabled());
+  for (QAction* action : {mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigVerifyAfterWrite_,
+                          mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     SetCommandEnabled(action, true);
+  mnuConfigVerifyAfterWrite_->setChecked(context_.settings.VerifyAfterWrite);
+  connect(mnuConfigVerifyAfterWrite_, &QAction::toggled, this,
+          [this](bool checked) { context_.settings.VerifyAfterWrite = checked; });
 
   // A pending field check runs first; a field that keeps the focus stops the command.
   connect(mnuFileProgramIgnition_, &QAction::triggered, this, [this, &commands] {
     if (CommitPendingEdits()) commands.ProgramIgnition();
+  });
+  connect(mnuFileCompareIgnition_, &QAction::triggered, this, [this, &commands] {
+    if (!CommitPendingEdits()) return;
+    const CurveData snapshot = context_.curve;
+    commands.CompareWithIgnition(snapshot);
   });
   connect(mnuFileProgramRevLimit_, &QAction::triggered, this, [this, &commands] {
     if (CommitPendingEdits()) commands.ProgramRevLimit();
