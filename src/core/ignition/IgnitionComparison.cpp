@@ -109,9 +109,8 @@ IgnitionComparison CompareWithIgnition(const CurveData& curve, const std::string
 
 std::vector<std::string> ComparisonReport(const IgnitionComparison& comparison) {
   if (comparison.Equal()) return {kIgnitionHoldsCurve};
-  const std::size_t count = comparison.differences.size();
-  std::vector<std::string> lines{"The ignition does not hold this curve: " + std::to_string(count) + " of " +
-                                     std::to_string(comparison.bytesCompared) + (count == 1 ? " byte differs." : " bytes differ."),
+  std::vector<std::string> lines{"The ignition does not hold this curve: " +
+                                     DifferenceCount(comparison.differences.size(), comparison.bytesCompared) + ".",
                                  ""};
   const BlockPlace* group = nullptr;
   for (const ByteDifference& difference : comparison.differences) {

@@ -100,12 +100,11 @@ void VerifyWrittenImage(Programmer& programmer, const ProgrammingImage& image, L
   log.AddTextLine("");
   log.AddTextLine("Verifying ...");
   const std::vector<ByteDifference> differences = ReadBackAndCompare(programmer, image, progress, fromPercent);
-  const std::string bytes = std::to_string(image.ByteCount()) + " bytes";
   if (differences.empty()) {
-    log.AddTextLine("... " + bytes + " verified.");
+    log.AddTextLine("... " + std::to_string(image.ByteCount()) + " bytes verified.");
     return;
   }
-  log.AddTextLine("... " + std::to_string(differences.size()) + " of " + bytes + " differ:");
+  log.AddTextLine("... " + DifferenceCount(differences.size(), image.ByteCount()) + ":");
   for (const ByteDifference& difference : differences) log.AddTextLine("    " + DifferenceLine(difference));
   RaiseVerifyFailure(differences);
 }
@@ -113,6 +112,10 @@ void VerifyWrittenImage(Programmer& programmer, const ProgrammingImage& image, L
 std::string DifferenceLine(const ByteDifference& difference) {
   return "$" + HexPadded(difference.address, 4) + " " + SymbolText(difference.place, difference.symbol) +
          ": written " + ByteValue(difference.expected) + ", read " + ByteValue(difference.actual);
+}
+
+std::string DifferenceCount(std::size_t differing, std::size_t compared) {
+  return std::to_string(differing) + " of " + std::to_string(compared) + (differing == 1 ? " bytes differs" : " bytes differ");
 }
 
 void RaiseVerifyFailure(const std::vector<ByteDifference>& differences) {

@@ -53,6 +53,9 @@ void VerifyWrittenImage(Programmer& programmer, const ProgrammingImage& image, L
 // "    $0611 slot 2 (sensor state 1) REV: written $79, read $7A"
 std::string DifferenceLine(const ByteDifference& difference);
 
+// "1 of 388 bytes differs", "3 of 388 bytes differ".
+std::string DifferenceCount(std::size_t differing, std::size_t compared);
+
 // Raises ErrVerify; its description lists the differing bytes, one DifferenceLine each.
 [[noreturn]] void RaiseVerifyFailure(const std::vector<ByteDifference>& differences);
 

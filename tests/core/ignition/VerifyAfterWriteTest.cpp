@@ -107,7 +107,7 @@ TEST(VerifyAfterWrite, AByteStoredWronglyFailsTheRunNamingIt) {
     const auto verifying = std::find(lines.begin(), lines.end(), "Verifying ...");
     ASSERT_NE(verifying, lines.end());
     const std::vector<std::string> tail(verifying, lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{"Verifying ...", "... 1 of 388 bytes differ:", difference, "",
+    EXPECT_EQ(tail, (std::vector<std::string>{"Verifying ...", "... 1 of 388 bytes differs:", difference, "",
                                               "-------------------------- ERROR ---------------------------",
                                               GetErrorMessage(ErrVerify)}));
     EXPECT_FALSE(run.recorder.Logged("PROGRAMMING COMPLETED."));
