@@ -120,10 +120,11 @@ std::vector<std::string> ComparisonReport(const IgnitionComparison& comparison) 
       lines.push_back("    " + NodeHeading(place.node));
     group = &place;
     const Field& field = FieldOf(difference.symbol);
+    // An unused slot is filled with 128: its bytes carry no value to spell out.
+    const Meaning meaning = place.unusedSlot ? Meaning::Code : field.meaning;
     lines.push_back(std::string(place.node >= 0 ? 8 : 4, ' ') + field.name + " (" + std::string(difference.symbol) +
-                    ", $" + HexPadded(difference.address, 4) + "): curve " +
-                    ValueText(field.meaning, difference.expected) + ", ignition " +
-                    ValueText(field.meaning, difference.actual));
+                    ", $" + HexPadded(difference.address, 4) + "): curve " + ValueText(meaning, difference.expected) +
+                    ", ignition " + ValueText(meaning, difference.actual));
   }
   return lines;
 }

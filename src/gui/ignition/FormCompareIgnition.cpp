@@ -35,6 +35,8 @@ FormCompareIgnition::FormCompareIgnition(QWidget* owner)
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setDefault(true);
   connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
+  // The caption stays readable above a short verdict.
+  setMinimumWidth(360);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();

@@ -54,7 +54,8 @@ TEST(CompareWithIgnition, DifferencesAreGroupedBySensorStateAndNode) {
   const std::uint8_t heldCoilOn = memory.Get(BoardMemory::kPlain, coilOnCylinder);
   const std::uint8_t heldSpark = memory.Get(BoardMemory::kPlain, primarySpark);
   memory.Set(BoardMemory::kPlain, 0x0605, 0x05);           // curve fallback
-  memory.Set(BoardMemory::kPlain, 0x0608 + 14 + 1, 0x00);  // slot 1, which holds no sensor state
+  memory.Set(BoardMemory::kPlain, 0x0608 + 3, 0x3D);       // slot 1, which holds no sensor state
+  memory.Set(BoardMemory::kPlain, 0x0608 + 14 + 1, 0x00);
   memory.Set(BoardMemory::kPlain, 0x066F, 0x7A);           // slot 2 (sensor state 1): rev limit
   memory.Set(BoardMemory::kPlain, coilOnCylinder, static_cast<std::uint8_t>(heldCoilOn + 1));
   memory.Set(BoardMemory::kPlain, primarySpark, static_cast<std::uint8_t>(heldSpark + 1));
@@ -65,11 +66,12 @@ TEST(CompareWithIgnition, DifferencesAreGroupedBySensorStateAndNode) {
   auto hex = [](int value) { return "$" + HexPadded(value, 2); };
   EXPECT_EQ(ComparisonReport(comparison),
             (std::vector<std::string>{
-                "The ignition does not hold this curve: 6 of 388 bytes differ.",
+                "The ignition does not hold this curve: 7 of 388 bytes differ.",
                 "",
                 "Common data",
                 "    curve fallback (CurveFallback, $0605): curve 200 RPM ($04), ignition 250 RPM ($05)",
                 "Slot 1 (unused: no sensor state)",
+                "    node 4 RPM (RPM4, $060B): curve $80, ignition $3D",  // 128 fills the slot: no RPM
                 "    Startup node",
                 "        coil-on (InitialSat, $0617): curve $80, ignition $00",
                 "Sensor state 1 in slot 2",
