@@ -108,16 +108,21 @@ Job ProgramFourStates(Verification verification) {
   };
 }
 
-BenchmarkResult FourStateCurveAgainstWireTime() { return MedianAgainstWireTime({}, ProgramFourStates(Verification::Off)); }
+BenchmarkResult FourStateCurveAgainstWireTime() {
+  return MedianAgainstWireTime({}, ProgramFourStates(Verification::Off));
+}
 
-BenchmarkResult VerifiedCurveAgainstWireTime() { return MedianAgainstWireTime({}, ProgramFourStates(Verification::On)); }
+BenchmarkResult VerifiedCurveAgainstWireTime() {
+  return MedianAgainstWireTime({}, ProgramFourStates(Verification::On));
+}
 
 // The read-back alone, of a board that holds the curve: handshake, 194 word reads, end of transfer.
 BenchmarkResult ReadBackAgainstWireTime() {
   const ProgrammingImage image = BuildCurveImage(FourStateCurve(), TimingTable::Load(ShippedTable()));
   auto programmed = [&image](Programmer&, board::PtyBoard& pty) {
     pty.WithBoard([&image](board::BoardModel& board) {
-      for (const ImageBlock& block : image.blocks) board.Memory().Store(board::BoardMemory::kPlain, block.address, block.bytes);
+      for (const ImageBlock& block : image.blocks)
+        board.Memory().Store(board::BoardMemory::kPlain, block.address, block.bytes);
     });
   };
   return MedianAgainstWireTime(programmed, [&image](Programmer& programmer, board::PtyBoard&) {

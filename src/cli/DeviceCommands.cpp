@@ -156,7 +156,8 @@ int Read(CliContext& context) {
 }
 
 int RevLimit(CliContext& context) {
-  const auto options = ParseDeviceOptions(context, {"--port"}, {"--no-verify"}, 1, "rev-limit RPM --port DEV [--no-verify]");
+  const auto options =
+      ParseDeviceOptions(context, {"--port"}, {"--no-verify"}, 1, "rev-limit RPM --port DEV [--no-verify]");
   if (!options) return 1;
   const std::string& typed = options->positional[0];
   const auto rpm = ParseNumber(typed);

@@ -28,8 +28,8 @@ struct BoardFaults {
   bool noEndAnswer = false;        // never sends "@" after the end record
   int dropAfterRecord = 0;         // the link drops after storing this record of a write transfer (1-based)
   std::chrono::milliseconds slowReady{0};  // every "+" comes this much later
-  std::optional<std::uint16_t> corruptAt{};  // the plain-space byte at this address is stored with its lowest bit flipped
-  int silentAfterWords = 0;        // answers only this many word reads of each read transfer (0: all of them)
+  std::optional<std::uint16_t> corruptAt{};  // this plain-space byte is stored with its lowest bit flipped
+  int silentAfterWords = 0;                  // answers only the first this many word reads of each read transfer
 };
 
 struct BoardOptions {

@@ -1,8 +1,8 @@
 #include "emulator/EmulatorOptions.h"
 
 #include <charconv>
-#include <string_view>
 #include <stdexcept>
+#include <string_view>
 
 namespace curvedesk::board {
 

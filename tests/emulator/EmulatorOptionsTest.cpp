@@ -12,8 +12,8 @@ using namespace std::chrono_literals;
 TEST(EmulatorOptions, ReadsEveryOption) {
   const EmulatorOptions options = ParseEmulatorOptions(
       {"--baud", "9600", "--memory", "board.mem", "--identify", "?", "--storing-delay", "5", "--silent", "--reject",
-       "3:%", "--garbage", "ready,word:xx", "--no-end-answer", "--drop-after", "4", "--slow-ready", "20", "--corrupt-at", "0611",
-       "--silent-after-words", "3"});
+       "3:%", "--garbage", "ready,word:xx", "--no-end-answer", "--drop-after", "4", "--slow-ready", "20",
+       "--corrupt-at", "0611", "--silent-after-words", "3"});
   EXPECT_EQ(options.baud, 9600);
   EXPECT_EQ(options.memoryFile, "board.mem");
   EXPECT_EQ(options.board.identifyAnswer, "?");

@@ -110,12 +110,13 @@ void VerifyWrittenImage(Programmer& programmer, const ProgrammingImage& image, L
 }
 
 std::string DifferenceLine(const ByteDifference& difference) {
-  return "$" + HexPadded(difference.address, 4) + " " + SymbolText(difference.place, difference.symbol) +
-         ": written " + ByteValue(difference.expected) + ", read " + ByteValue(difference.actual);
+  return "$" + HexPadded(difference.address, 4) + " " + SymbolText(difference.place, difference.symbol) + ": written " +
+         ByteValue(difference.expected) + ", read " + ByteValue(difference.actual);
 }
 
 std::string DifferenceCount(std::size_t differing, std::size_t compared) {
-  return std::to_string(differing) + " of " + std::to_string(compared) + (differing == 1 ? " bytes differs" : " bytes differ");
+  return std::to_string(differing) + " of " + std::to_string(compared) +
+         (differing == 1 ? " bytes differs" : " bytes differ");
 }
 
 void RaiseVerifyFailure(const std::vector<ByteDifference>& differences) {

@@ -30,8 +30,7 @@ FormCompareIgnition::FormCompareIgnition(QWidget* owner)
   txtDifferences_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   // Wide enough for a difference line with both values spelled out.
   const QFontMetrics metrics(txtDifferences_->font());
-  txtDifferences_->setMinimumSize(metrics.horizontalAdvance(QString(88, QLatin1Char('m'))),
-                                  metrics.lineSpacing() * 18);
+  txtDifferences_->setMinimumSize(metrics.horizontalAdvance(QString(88, QLatin1Char('m'))), metrics.lineSpacing() * 18);
   cmdClose_->setObjectName(QStringLiteral("cmdClose"));
   cmdClose_->setDefault(true);
   connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);

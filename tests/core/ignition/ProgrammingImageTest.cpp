@@ -1,12 +1,11 @@
 // The programming image as a value: its layout, its symbols, and the rev limit job's image.
-#include "core/ignition/ProgrammingImage.h"
-
 #include <gtest/gtest.h>
 
 #include "core/common/AppError.h"
 #include "core/ignition/CurveFixtures.h"
 #include "core/ignition/CurveRecords.h"
 #include "core/ignition/ImageVerification.h"
+#include "core/ignition/ProgrammingImage.h"
 
 namespace curvedesk {
 namespace {
@@ -54,7 +53,9 @@ TEST(ProgrammingImage, SymbolsNameTheSlotTheSensorStateAndTheNode) {
       {{}, "TachStart", "TachStart"},
       {{.slot = 2, .node = -1, .sensorState = 0}, "REV", "slot 2 (sensor state 1) REV"},
       {{.slot = 4, .node = 3, .sensorState = 1}, "InitialSpark", "slot 4 (sensor state 2) node 3 InitialSpark"},
-      {{.slot = 1, .node = 0, .sensorState = -1, .unusedSlot = true}, "InitialSat", "slot 1 (unused) node 0 InitialSat"},
+      {{.slot = 1, .node = 0, .sensorState = -1, .unusedSlot = true},
+       "InitialSat",
+       "slot 1 (unused) node 0 InitialSat"},
       {{.slot = 3}, "REV", "slot 3 REV"},  // the rev limit job does not know the sensor states
   };
   for (const Case& c : cases) EXPECT_EQ(SymbolText(c.place, c.symbol), c.text);

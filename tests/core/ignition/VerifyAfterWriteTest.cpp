@@ -66,11 +66,11 @@ TEST(VerifyAfterWrite, ReadsTheCurveAreaBackBeforeCompleting) {
   std::vector<std::string> expected{"Establishing communications with ignition board ...", "... successful."};
   const auto image = CurveImageLog(testing::TwoStateCurve(), TimingTable::Load(ShippedTable()));
   expected.insert(expected.end(), image.begin(), image.end());
-  for (const char* line : {"", "Writing end-of-file marker ...", "... successful.", "", "Verifying ...",
-                           "... 388 bytes verified.", "", "PROGRAMMING COMPLETED.", "",
-                           "============================================================",
-                           "    Please press this window's Close button to continue.",
-                           "============================================================"})
+  for (const char* line :
+       {"", "Writing end-of-file marker ...", "... successful.", "", "Verifying ...", "... 388 bytes verified.", "",
+        "PROGRAMMING COMPLETED.", "", "============================================================",
+        "    Please press this window's Close button to continue.",
+        "============================================================"})
     expected.emplace_back(line);
   EXPECT_EQ(run.recorder.lines, expected);
   EXPECT_EQ(run.recorder.told, std::vector<std::string>{"Ignition programmed successfully"});

@@ -44,8 +44,9 @@ TEST_F(VerifyAndCompareWindow, AWronglyStoredByteFailsTheRunAndTheLogStaysToBeRe
   ASSERT_EQ(prompter.asked.size(), 2u);
   EXPECT_EQ(prompter.asked[1].title, "Error");
   EXPECT_EQ(prompter.asked[1].text, GetErrorMessage(ErrVerify));
-  EXPECT_TRUE(LogText().contains("\nVerifying ...\n... 1 of 388 bytes differs:\n"
-                                 "    $05FE TachStart: written $3F, read $3E\n"));
+  EXPECT_TRUE(
+      LogText().contains("\nVerifying ...\n... 1 of 388 bytes differs:\n"
+                         "    $05FE TachStart: written $3F, read $3E\n"));
   EXPECT_FALSE(LogText().contains("PROGRAMMING COMPLETED."));
   EXPECT_FALSE(commands->ProgressWindow()->isVisible());
   EXPECT_TRUE(commands->LogWindow()->isVisible()) << "the differing bytes stay readable";
