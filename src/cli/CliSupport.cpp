@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 
 #include <ostream>
+#include <vector>
 
 #include "core/common/ErrorMessages.h"
 #include "core/curvefile/CurveFile.h"
@@ -9,21 +10,35 @@
 
 namespace curvedesk::cli {
 
-std::string ErrorLine(const AppError& error) {
-  const std::string message = GetErrorMessage(error.Number(), error.Description());
-  std::string line = FormatErrorNumber(error.Number());
+namespace {
+
+// The lines of a message or description joined with CR LF, blank lines included.
+std::vector<std::string> CrLfLines(const std::string& text) {
+  std::vector<std::string> lines;
   std::size_t start = 0;
-  while (start <= message.size()) {
-    auto end = message.find("\r\n", start);
-    if (end == std::string::npos) end = message.size();
-    if (end > start) line += " " + message.substr(start, end - start);
+  while (start <= text.size()) {
+    auto end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
     start = end + 2;
   }
+  return lines;
+}
+
+}  // namespace
+
+std::string ErrorLine(const AppError& error) {
+  std::string line = FormatErrorNumber(error.Number());
+  for (const std::string& part : CrLfLines(GetErrorMessage(error.Number(), error.Description())))
+    if (!part.empty()) line += " " + part;
   return line;
 }
 
 void ReportError(CliContext& context, const std::string& subject, const AppError& error) {
   context.err << "curvedesk-cli: " << subject << ": " << ErrorLine(error) << "\n";
+  // A failed verification names the bytes that differ, one a line.
+  if (error.Number() != ErrVerify || error.Description().empty()) return;
+  for (const std::string& difference : CrLfLines(error.Description())) context.err << "    " << difference << "\n";
 }
 
 bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, const char* usage) {

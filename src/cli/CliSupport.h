@@ -13,7 +13,8 @@ namespace curvedesk::cli {
 // become single blanks.
 std::string ErrorLine(const AppError& error);
 
-// "curvedesk-cli: SUBJECT: 0x80040206 An error occured ..." on the error stream.
+// "curvedesk-cli: SUBJECT: 0x80040206 An error occured ..." on the error stream; a failed
+// verification adds the bytes that differ, one a line.
 void ReportError(CliContext& context, const std::string& subject, const AppError& error);
 
 // True when the command got minimum..maximum arguments; prints the usage otherwise.

@@ -10,6 +10,7 @@
 #include "core/common/AppError.h"
 #include "core/ignition/CurveRecords.h"
 #include "core/ignition/Firmware.h"
+#include "core/ignition/IgnitionComparison.h"
 #include "core/ignition/IgnitionInfo.h"
 #include "core/ignition/ProgramIgnition.h"
 #include "core/ignition/ProgramRevLimit.h"
@@ -53,6 +54,10 @@ std::optional<std::int32_t> ParseNumber(const std::string& text) {
 // The bytes of the compact edition differ in one case (a custom layout with the crank rotor).
 Edition EditionOf(const DeviceOptions& options) { return options.Flag("--compact") ? Edition::Compact : Edition::Full; }
 
+Verification VerificationOf(const DeviceOptions& options) {
+  return options.Flag("--no-verify") ? Verification::Off : Verification::On;
+}
+
 int Image(CliContext& context) {
   const auto options = ParseDeviceOptions(context, {}, {"--hex", "--compact"}, 1, "image FILE [--hex] [--compact]");
   if (!options) return 1;
@@ -80,7 +85,8 @@ int Image(CliContext& context) {
 }
 
 int Program(CliContext& context) {
-  const auto options = ParseDeviceOptions(context, {"--port"}, {"--compact"}, 1, "program FILE --port DEV [--compact]");
+  const auto options = ParseDeviceOptions(context, {"--port"}, {"--compact", "--no-verify"}, 1,
+                                          "program FILE --port DEV [--compact] [--no-verify]");
   if (!options) return 1;
   AppContext app;
   if (!StartUp(context, app)) return 1;
@@ -99,11 +105,43 @@ int Program(CliContext& context) {
     TerminalProgress progress(context.err, context.errIsTerminal);
     StreamLog log(context.out, progress);
     const auto result = ProgramIgnition(app.folders, curve, app.defaultGraph, board.programmer, log, progress,
-                                        prompter, EditionOf(*options));
+                                        prompter, EditionOf(*options), VerificationOf(*options));
     return result == ProgramIgnitionResult::Programmed ? 0 : 1;
   } catch (const AppError& error) {
     ReportError(context, path, error);
     return 1;
+  }
+}
+
+// The exit status of verify when no verdict could be reached: a usage, file, table or board error.
+constexpr int kNoVerdict = 2;
+
+int Verify(CliContext& context) {
+  const auto options = ParseDeviceOptions(context, {"--port"}, {"--compact"}, 1, "verify FILE --port DEV [--compact]");
+  if (!options) return kNoVerdict;
+  AppContext app;
+  if (!StartUp(context, app)) return kNoVerdict;
+  const std::string& path = options->positional[0];
+  CurveData curve;
+  try {
+    curve = Open(app, path);
+  } catch (const AppError& error) {
+    ReportError(context, path, error);
+    return kNoVerdict;
+  }
+  Board board(*options->Value("--port"));
+  try {
+    IgnitionComparison comparison;
+    {
+      TerminalProgress progress(context.err, context.errIsTerminal);
+      comparison = CompareWithIgnition(curve, TimingTableToUse(app.folders, curve.CustType), board.programmer,
+                                       progress, EditionOf(*options));
+    }
+    for (const std::string& line : ComparisonReport(comparison)) context.out << line << "\n";
+    return comparison.Equal() ? 0 : 1;
+  } catch (const AppError& error) {
+    ReportError(context, path, error);
+    return kNoVerdict;
   }
 }
 
@@ -121,7 +159,8 @@ int Read(CliContext& context) {
 }
 
 int RevLimit(CliContext& context) {
-  const auto options = ParseDeviceOptions(context, {"--port"}, {}, 1, "rev-limit RPM --port DEV");
+  const auto options =
+      ParseDeviceOptions(context, {"--port"}, {"--no-verify"}, 1, "rev-limit RPM --port DEV [--no-verify]");
   if (!options) return 1;
   const std::string& typed = options->positional[0];
   const auto rpm = ParseNumber(typed);
@@ -133,7 +172,7 @@ int RevLimit(CliContext& context) {
   try {
     {
       TerminalProgress progress(context.err, context.errIsTerminal);
-      ProgramRevLimit(board.programmer, *rpm, progress);
+      ProgramRevLimit(board.programmer, *rpm, progress, VerificationOf(*options));
     }
     context.out << kIgnitionProgrammedMessage << "\n";
     return 0;
@@ -226,12 +265,21 @@ constexpr CliCommand kDeviceCommands[] = {
      "Uses the timing table programming would use (the variant of a custom layout).\n"
      "--compact gives the bytes the compact edition writes.",
      Image},
-    {"program", "FILE --port DEV [--compact]",
-     "Programs the curve into the ignition on the serial port DEV, logging every byte.\n"
+    {"program", "FILE --port DEV [--compact] [--no-verify]",
+     "Programs the curve into the ignition on the serial port DEV, logging every byte, then reads\n"
+     "it back and compares (--no-verify leaves that out); a byte that differs fails the run.\n"
      "Refuses a curve with an untouched sensor-state graph. --compact writes as the compact edition.",
      Program},
+    {"verify", "FILE --port DEV [--compact]",
+     "Compares the curve with what the ignition holds, writing nothing: exit status 0 when the\n"
+     "ignition holds the curve as programming would write it, 1 with the differences listed by\n"
+     "sensor state and node, 2 when no verdict could be reached (usage, file, table or board error).",
+     Verify},
     {"read", "--port DEV", "Reads the ignition's serial number, firmware version and counters.", Read},
-    {"rev-limit", "RPM --port DEV", "Writes the rev limit into all four sensor states of the ignition.", RevLimit},
+    {"rev-limit", "RPM --port DEV [--no-verify]",
+     "Writes the rev limit into all four sensor states of the ignition and reads them back\n"
+     "(--no-verify leaves that out).",
+     RevLimit},
     {"firmware", "FILE.rzx --port DEV", "Upgrades the ignition's firmware; the file name carries the 4-digit version.",
      Firmware},
     {"clear-starts", "--port DEV --password N",

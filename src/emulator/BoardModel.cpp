@@ -53,6 +53,7 @@ void BoardModel::Receive(char c, std::vector<BoardAnswer>& answers) {
         Answer(kReadyAnswer, "+", options_.faults.slowReady, answers);
       } else if (c == '<') {
         state_ = State::Read;
+        wordsInTransfer_ = 0;
       }
       return;
     case State::Write:
@@ -113,6 +114,7 @@ void BoardModel::FinishRecord(std::vector<BoardAnswer>& answers) {
   if (type == kDataRecord) {
     const auto address = static_cast<std::uint16_t>(bytes[1] << 8 | bytes[2]);
     memory_.Store(space, address, std::span(bytes).subspan(4, bytes[0]));
+    StoreWronglyIfAsked(space, address, bytes[0]);
     ++recordsStored_;
     if (options_.faults.dropAfterRecord == recordInTransfer_) {
       linkDropped_ = true;
@@ -150,7 +152,15 @@ void BoardModel::ReceiveInRead(char c, std::vector<BoardAnswer>& answers) {
   const std::uint8_t second = space == BoardMemory::kPlain ? after : at;
   request_.clear();
   starPrefix_ = false;
+  const int silentAfter = options_.faults.silentAfterWords;
+  if (silentAfter > 0 && ++wordsInTransfer_ > silentAfter) return;
   Answer(kWordAnswer, HexPadded(first, 2) + HexPadded(second, 2), {}, answers);
+}
+
+void BoardModel::StoreWronglyIfAsked(BoardMemory::Space space, std::uint16_t address, std::size_t count) {
+  const auto& corrupt = options_.faults.corruptAt;
+  if (space != BoardMemory::kPlain || !corrupt || static_cast<std::uint16_t>(*corrupt - address) >= count) return;
+  memory_.Set(space, *corrupt, static_cast<std::uint8_t>(memory_.Get(space, *corrupt) ^ 0x01));
 }
 
 }  // namespace curvedesk::board

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct BoardFaults {
   bool noEndAnswer = false;        // never sends "@" after the end record
   int dropAfterRecord = 0;         // the link drops after storing this record of a write transfer (1-based)
   std::chrono::milliseconds slowReady{0};  // every "+" comes this much later
+  std::optional<std::uint16_t> corruptAt{};  // this plain-space byte is stored with its lowest bit flipped
+  int silentAfterWords = 0;                  // answers only the first this many word reads of each read transfer
 };
 
 struct BoardOptions {
@@ -65,6 +68,8 @@ class BoardModel {
   void ReceiveInWrite(char c, std::vector<BoardAnswer>& answers);
   void ReceiveInRead(char c, std::vector<BoardAnswer>& answers);
   void FinishRecord(std::vector<BoardAnswer>& answers);
+  // The corrupt-at fault: a record that covers the address leaves a wrong byte there.
+  void StoreWronglyIfAsked(BoardMemory::Space space, std::uint16_t address, std::size_t count);
   BoardMemory::Space CurrentSpace() const { return starPrefix_ ? BoardMemory::kStar : BoardMemory::kPlain; }
 
   BoardOptions options_;
@@ -74,6 +79,7 @@ class BoardModel {
   std::string request_;    // the record or the read request being received
   bool starPrefix_ = false;
   int recordInTransfer_ = 0;
+  int wordsInTransfer_ = 0;
   int recordsStored_ = 0;
   bool linkDropped_ = false;
 };

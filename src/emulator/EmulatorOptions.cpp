@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <stdexcept>
+#include <string_view>
 
 namespace curvedesk::board {
 
@@ -18,7 +19,9 @@ const char* const kEmulatorUsage =
     "  --garbage KINDS[:TEXT]  put TEXT (default ~#) before these answers: identify,ready,word,end\n"
     "  --no-end-answer       never answer the end record with \"@\"\n"
     "  --drop-after K        drop the link after storing record K of a write transfer\n"
-    "  --slow-ready MS       send every \"+\" MS milliseconds late\n";
+    "  --slow-ready MS       send every \"+\" MS milliseconds late\n"
+    "  --corrupt-at ADDR     store the byte at plain address ADDR (hex, e.g. 0611) with its lowest bit flipped\n"
+    "  --silent-after-words K  answer only the first K word reads of each read transfer\n";
 
 namespace {
 
@@ -28,6 +31,16 @@ int ParseCount(const std::string& option, const std::string& text) {
   if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < 0)
     throw std::runtime_error(option + " needs a whole number, not \"" + text + "\"");
   return value;
+}
+
+std::uint16_t ParseAddress(const std::string& option, const std::string& text) {
+  std::string_view digits(text);
+  if (digits.starts_with("0x") || digits.starts_with("0X")) digits.remove_prefix(2);
+  unsigned value = 0;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || value > 0xFFFF)
+    throw std::runtime_error(option + " needs a hexadecimal address from 0 to FFFF, not \"" + text + "\"");
+  return static_cast<std::uint16_t>(value);
 }
 
 unsigned ParseKinds(const std::string& kinds) {
@@ -95,6 +108,10 @@ EmulatorOptions ParseEmulatorOptions(const std::vector<std::string>& arguments) 
       faults.dropAfterRecord = ParseCount(option, value());
     } else if (option == "--slow-ready") {
       faults.slowReady = std::chrono::milliseconds(ParseCount(option, value()));
+    } else if (option == "--corrupt-at") {
+      faults.corruptAt = ParseAddress(option, value());
+    } else if (option == "--silent-after-words") {
+      faults.silentAfterWords = ParseCount(option, value());
     } else {
       throw std::runtime_error("unknown option \"" + option + "\"");
     }

@@ -192,6 +192,89 @@ TEST(CliProgram, FailuresExitWithTheErrorAndTouchNothingTheyShouldNot) {
   }
 }
 
+TEST(CliProgram, VerifiesByDefaultAndNamesAWronglyStoredByte) {
+  TempDir documents;
+  const std::string curve = SaveCurve(documents, "two-state.crv", testing::TwoStateCurve());
+  {
+    PtyFixture fixture;
+    const CliRun run = RunWith(documents, {"program", curve, "--port", fixture.pty.DevicePath()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("\nWriting end-of-file marker ...\n... successful.\n\nVerifying ...\n"
+                           "... 388 bytes verified.\n\nPROGRAMMING COMPLETED.\n"),
+              std::string::npos)
+        << run.out;
+  }
+  {
+    PtyFixture fixture({.faults = {.corruptAt = 0x05FE}});
+    const CliRun run = RunWith(documents, {"program", curve, "--port", fixture.pty.DevicePath()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("Verifying ...\n... 1 of 388 bytes differs:\n    $05FE TachStart: written $3F, read $3E\n\n"
+                           "-------------------------- ERROR ---------------------------\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(run.out.find("COMPLETED"), std::string::npos);
+    EXPECT_NE(run.err.find(": 0x8004020B The data read back from the ignition board does not match what was "
+                           "programmed. Please program the ignition again or contact Korvane technical support.\n"
+                           "    $05FE TachStart: written $3F, read $3E\n"),
+              std::string::npos)
+        << run.err;
+  }
+  {
+    PtyFixture fixture({.faults = {.corruptAt = 0x05FE}});
+    const CliRun run = RunWith(documents, {"program", curve, "--port", fixture.pty.DevicePath(), "--no-verify"});
+    EXPECT_EQ(run.status, 0) << "nobody looks" << run.err;
+    EXPECT_EQ(run.out.find("Verifying"), std::string::npos);
+    EXPECT_EQ(fixture.Memory().Get(BoardMemory::kPlain, 0x05FE), 0x3E);
+  }
+}
+
+TEST(CliVerify, ComparesTheCurveWithTheIgnition) {
+  TempDir documents;
+  const std::string curve = SaveCurve(documents, "two-state.crv", testing::TwoStateCurve());
+  PtyFixture fixture;
+  const std::string port = fixture.pty.DevicePath();
+  ASSERT_EQ(RunWith(documents, {"program", curve, "--port", port}).status, 0);
+  std::filesystem::remove_all(documents.Path() / "Korvane CD");
+
+  const CliRun equal = RunWith(documents, {"verify", curve, "--port", port});
+  EXPECT_EQ(equal.status, 0) << equal.err;
+  EXPECT_EQ(equal.out, "The ignition holds this curve.\n");
+  EXPECT_FALSE(std::filesystem::exists(documents.Path() / "Korvane CD")) << "verify changes no file";
+
+  fixture.pty.WithBoard([](BoardModel& board) { board.Memory().Set(BoardMemory::kPlain, 0x066F, 0x7A); });
+  const CliRun different = RunWith(documents, {"verify", curve, "--port", port});
+  EXPECT_EQ(different.status, 1) << different.err;
+  EXPECT_EQ(different.out,
+            "The ignition does not hold this curve: 1 of 388 bytes differs.\n"
+            "\n"
+            "Sensor state 1 in slot 2\n"
+            "    rev limit (REV, $066F): curve 6000 RPM ($79), ignition 6050 RPM ($7A)\n");
+  EXPECT_EQ(fixture.Memory().Get(BoardMemory::kPlain, 0x066F), 0x7A) << "verify writes nothing";
+}
+
+TEST(CliVerify, NoVerdictExitsWithTwo) {
+  TempDir documents;
+  const std::string curve = SaveCurve(documents, "two-state.crv", testing::TwoStateCurve());
+  const std::string notCurve = documents.Write("notes.crv", "hello\r\n");
+  struct Case {
+    std::vector<std::string> args;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"verify", curve}, "--port is required"},
+      {{"verify", "--port", "x"}, "usage: curvedesk-cli verify FILE --port DEV [--compact]"},
+      {{"verify", curve, "--port", "x", "--hex"}, "unknown option --hex"},
+      {{"verify", notCurve, "--port", documents.File("no-such-port")}, "0x80040403"},
+      {{"verify", curve, "--port", documents.File("no-such-port")}, ": 8002 "},  // no board
+  };
+  for (const Case& c : cases) {
+    const CliRun run = RunWith(documents, c.args);
+    EXPECT_EQ(run.status, 2) << c.args.back();
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
 TEST(CliService, ReadRevLimitAndPasswordProtectedFunctions) {
   TempDir documents;
   PtyFixture fixture;
@@ -212,6 +295,14 @@ TEST(CliService, ReadRevLimitAndPasswordProtectedFunctions) {
   EXPECT_EQ(revLimit.status, 0) << revLimit.err;
   EXPECT_EQ(revLimit.out, "Ignition programmed successfully\n");
   EXPECT_EQ(fixture.Memory().Get(BoardMemory::kPlain, 0x072B), 0x79);
+  fixture.pty.WithBoard([](BoardModel& board) { board.Options().faults.corruptAt = 0x066F; });
+  const CliRun wrongByte = RunWith(documents, {"rev-limit", "6000", "--port", port});
+  EXPECT_EQ(wrongByte.status, 1);
+  EXPECT_EQ(wrongByte.out, "");
+  EXPECT_NE(wrongByte.err.find("0x8004020B The data read back"), std::string::npos) << wrongByte.err;
+  EXPECT_TRUE(wrongByte.err.ends_with("\n    $066F slot 2 REV: written $79, read $78\n")) << wrongByte.err;
+  EXPECT_EQ(RunWith(documents, {"rev-limit", "6000", "--port", port, "--no-verify"}).status, 0);
+  fixture.pty.WithBoard([](BoardModel& board) { board.Options().faults.corruptAt.reset(); });
 
   // The first password is stored, then required.
   const CliRun clear = RunWith(documents, {"clear-starts", "--port", port, "--password", "4242"});

@@ -133,6 +133,8 @@ TEST(BoardModel, ShowsTheFaultsItIsToldTo) {
        "V2.10?!+@V2.10?!FFFF"},
       {"no end answer", {.noEndAnswer = true}, "@&$>:0106110029BF:00000001FF", "V2.10?++"},
       {"dropped", {.dropAfterRecord = 1}, "@&$>:0106110029BF:0106110029BF@&$", "V2.10?+"},
+      // The third word of a read transfer goes unanswered; the next transfer is answered again.
+      {"silent after two words", {.silentAfterWords = 2}, "@&$<:0000:0000:0000@@&$<:0000", "V2.10?FFFFFFFFV2.10?FFFF"},
   };
   for (const Case& c : cases) {
     Exchange exchange({.faults = c.faults});
@@ -142,6 +144,16 @@ TEST(BoardModel, ShowsTheFaultsItIsToldTo) {
   dropped.Send("@&$>:0106110029BF");
   EXPECT_TRUE(dropped.board.LinkDropped());
   EXPECT_EQ(dropped.board.Memory().Get(BoardMemory::kPlain, 0x0611), 0x29);
+}
+
+TEST(BoardModel, StoresTheChosenByteWrongly) {
+  Exchange exchange({.faults = {.corruptAt = 0x0611}});
+  // A record over the address, one beside it, and one to the same address in the "*" space.
+  EXPECT_EQ(exchange.Send("@&$>:02061000282997:0106120029BE*:0106110029BF:00000001FF"), "V2.10?++++@");
+  const BoardMemory& memory = exchange.board.Memory();
+  EXPECT_EQ(memory.Bytes(BoardMemory::kPlain, 0x0610, 3), (std::vector<std::uint8_t>{0x28, 0x28, 0x29}));
+  EXPECT_EQ(memory.Get(BoardMemory::kStar, 0x0611), 0x29);
+  EXPECT_EQ(exchange.Send("@&$<:0610"), "V2.10?2828") << "the wrong byte is what a read gives";
 }
 
 TEST(BoardModel, DelaysTheReadyByStoringAndSlowness) {

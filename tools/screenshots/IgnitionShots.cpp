@@ -15,6 +15,7 @@
 #include "gui/ignition/FormAbout.h"
 #include "gui/ignition/FormCfgSerialPort.h"
 #include "gui/ignition/FormChangeRevLimit.h"
+#include "gui/ignition/FormCompareIgnition.h"
 #include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 #include "gui/ignition/IgnitionCommands.h"
@@ -121,6 +122,28 @@ void TakeIgnitionShots(const QString& folder) {
   watch.stop();
   Save(*commands.LogWindow(), folder, "program-log-after");
   Save(*commands.ProgressWindow(), folder, "program-progress-after");
+
+  // The curve just written compared with the board, then with a few of the board's bytes changed:
+  // the rev limit and a primary spark of the only sensor state (slot 4), a byte of an unused slot.
+  commands.CompareWithIgnition(document.Curve());
+  Settle(*commands.CompareWindow());
+  Save(*commands.CompareWindow(), folder, "compare-equal");
+  pty.WithBoard([](board::BoardModel& board) {
+    board.Memory().Set(board::BoardMemory::kPlain, 0x072B, 0xB6);
+    board.Memory().Set(board::BoardMemory::kPlain, 0x0722 + 14 + 2 * 8 + 4, 0x00);
+    board.Memory().Set(board::BoardMemory::kPlain, 0x0608 + 3, 0x3D);
+  });
+  commands.CompareWithIgnition(document.Curve());
+  Settle(*commands.CompareWindow());
+  Save(*commands.CompareWindow(), folder, "compare-different");
+  commands.CompareWindow()->close();
+
+  // A board that stores a byte wrongly: the log stays open after the failed verification.
+  pty.WithBoard([](board::BoardModel& board) { board.Options().faults.corruptAt = 0x0744; });
+  commands.ProgramIgnition(document.Curve());
+  pty.WithBoard([](board::BoardModel& board) { board.Options().faults.corruptAt.reset(); });
+  Save(*commands.LogWindow(), folder, "program-log-verify-failed");
+  commands.LogWindow()->close();
 
   FormAbout about(commands, &window);
   about.setModal(false);

@@ -53,6 +53,7 @@ void Load(RegistryStore& store, const AppFolders& folders, AppSettings& settings
   settings.MainLeft = ReadDword(store, "MainLeft", 1000);
   settings.DefCurveFilePath = ReadString(store, "DefCurveFilePath", {}, DefaultCurveFolder(folders));
   settings.DefFirmwareFilePath = ReadString(store, "DefFirmwareFilePath", {}, DefaultFirmwareFolder(folders));
+  settings.VerifyAfterWrite = ReadDword(store, "VerifyAfterWrite", 1) != 0;
 }
 
 void Save(RegistryStore& store, const AppSettings& settings) {
@@ -65,6 +66,7 @@ void Save(RegistryStore& store, const AppSettings& settings) {
   RegSetDword(store, kSettingsKey, "ComPort", settings.ComPort);
   RegSetDword(store, kSettingsKey, "MainTop", settings.MainTop);
   RegSetDword(store, kSettingsKey, "MainLeft", settings.MainLeft);
+  RegSetDword(store, kSettingsKey, "VerifyAfterWrite", settings.VerifyAfterWrite ? 1 : 0);
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ inline constexpr std::string_view kComSettings = "19200,n,8,1";
 void LoadSettings(RegistryStore& store, const AppFolders& folders, AppSettings& settings);
 
 // Writes the remembered values back: the recent files, their order, the port list, the two dialog
-// folders as strings, then the port and the window position as DWORDs. The first failure stops it
+// folders as strings, then the port, the window position and whether programming verifies (1 or
+// 0) as DWORDs. The first failure stops it
 // and is raised again with its message.
 void SaveSettings(RegistryStore& store, const AppSettings& settings);
 

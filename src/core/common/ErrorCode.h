@@ -42,6 +42,7 @@ enum ErrorCode : ErrorNumber {
   ErrReading = detail::AppErr(0x207),
   ErrFirmwareFileName = detail::AppErr(0x208),
   ErrFirmwareFileDamaged = detail::AppErr(0x20A),  // 0x209 stays without a message
+  ErrVerify = detail::AppErr(0x20B),
 
   ErrIniWrite = detail::AppErr(0x401),
   ErrIniRead = detail::AppErr(0x402),

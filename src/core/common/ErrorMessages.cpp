@@ -88,6 +88,9 @@ std::string GetErrorMessage(ErrorNumber number, std::string_view description) {
       return "The .RZX file name needs to contain a 4-digit version number.";
     case ErrFirmwareFileDamaged:
       return "The .RZX file is damaged or is not a firmware file.\r\n\r\nThe ignition was not changed.";
+    case ErrVerify:
+      return JoinLines({"The data read back from the ignition board does not match what was programmed.", "",
+                        "Please program the ignition again or contact Korvane technical support."});
     case ErrIniWrite:
       return "File Error: File could not be written.";
     case ErrIniRead:

@@ -12,7 +12,6 @@ namespace curvedesk {
 namespace {
 
 constexpr std::uint16_t kVersionAddress = 0x0F00;
-constexpr std::string_view kEndRecord = ":00000001FF";
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -96,7 +95,7 @@ void ProgramFirmware(Programmer& programmer, const std::string& path, ProgressSi
   const std::size_t lastLine = lines.size() - 1;
   for (std::size_t i = 0; i <= lastLine; ++i) {
     // An empty line would take the board's "+" and send nothing, leaving the next record waiting.
-    if (lines[i] != kEndRecord && !lines[i].empty()) programmer.SendWhenReady(lines[i]);
+    if (lines[i] != kEndOfFileRecord && !lines[i].empty()) programmer.SendWhenReady(lines[i]);
     progress.SetProgress(LineProgress(i, lastLine));
   }
   programmer.EndTransfer();

@@ -22,24 +22,29 @@ class BoardWriter final : public CurveRecordWriter {
 }  // namespace
 
 void ProgramCurve(const CurveData& curve, const std::string& tablePath, Programmer& programmer, LogSink& log,
-                  ProgressSink& progress, Prompter& prompter, Edition edition) {
-  progress.SetProgress(0);
+                  ProgressSink& progress, Prompter& prompter, Edition edition, Verification verification) {
+  const bool verify = verification == Verification::On;
+  const int writingShare = verify ? WritingShare(CurveImageLayout(curve)) : 100;
+  ScaledProgress writing(progress, writingShare);
+  writing.SetProgress(0);
   try {
     log.AddTextLine("Establishing communications with ignition board ...");
-    progress.SetProgress(5);
+    writing.SetProgress(5);
     programmer.EstablishComms(Programmer::kWriteTransfer);
     log.AddTextLine("... successful.");
-    progress.SetProgress(10);
+    writing.SetProgress(10);
 
     const TimingTable table = TimingTable::Load(tablePath);
     BoardWriter writer(programmer);
-    WriteCurveRecords(curve, table, writer, log, progress, 10, edition);
+    CurveRecordLog recordLog(writer, log, writing, 10);
+    const ProgrammingImage image = BuildCurveImage(curve, table, edition, recordLog);
 
     log.AddTextLine("");
     log.AddTextLine("Writing end-of-file marker ...");
     programmer.EndTransfer();
     log.AddTextLine("... successful.");
-    progress.SetProgress(95);
+    writing.SetProgress(95);
+    if (verify) VerifyWrittenImage(programmer, image, log, progress, writingShare);
     log.AddTextLine("");
     log.AddTextLine("PROGRAMMING COMPLETED.");
     progress.SetProgress(100);

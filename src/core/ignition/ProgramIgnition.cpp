@@ -24,7 +24,8 @@ constexpr const char* kConfirmProgramming =
 
 ProgramIgnitionResult ProgramIgnition(const AppFolders& folders, const CurveData& curve,
                                       const SensorStateGraph& defaultGraph, Programmer& programmer, LogSink& log,
-                                      ProgressSink& progress, Prompter& prompter, Edition edition) {
+                                      ProgressSink& progress, Prompter& prompter, Edition edition,
+                                      Verification verification) {
   CopyTimingTableVariant(folders, curve.CustType);
   for (int graph = 0; graph < curve.NumSensorStates && graph < kMaxSensorStates; ++graph) {
     if (IsDefaultGraph(curve.Graphs[static_cast<std::size_t>(graph)], defaultGraph)) {
@@ -36,7 +37,7 @@ ProgramIgnitionResult ProgramIgnition(const AppFolders& folders, const CurveData
       Prompter::Answer::Cancel) {
     return ProgramIgnitionResult::Cancelled;
   }
-  ProgramCurve(curve, TimingTablePath(folders), programmer, log, progress, prompter, edition);
+  ProgramCurve(curve, TimingTablePath(folders), programmer, log, progress, prompter, edition, verification);
   return ProgramIgnitionResult::Programmed;
 }
 

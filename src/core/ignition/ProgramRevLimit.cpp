@@ -1,26 +1,27 @@
 #include "core/ignition/ProgramRevLimit.h"
 
-#include <array>
-#include <string>
-
-#include "core/common/AppError.h"
-#include "core/ignition/CurveBytes.h"
+#include "core/ignition/ProgrammingImage.h"
 
 namespace curvedesk {
 
-void ProgramRevLimit(Programmer& programmer, std::int32_t rpm, ProgressSink& progress) {
-  if (rpm < 0 || rpm > 12500) RaiseError(ErrOverflow, "Overflow: rev limit " + std::to_string(rpm) + " RPM");
-  progress.SetProgress(5);
+void ProgramRevLimit(Programmer& programmer, std::int32_t rpm, ProgressSink& progress, Verification verification) {
+  const ProgrammingImage image = RevLimitImage(rpm);
+  const bool verify = verification == Verification::On;
+  const int writingShare = verify ? WritingShare(image) : 100;
+  ScaledProgress writing(progress, writingShare);
+  writing.SetProgress(5);
   programmer.EstablishComms(Programmer::kWriteTransfer);
-  progress.SetProgress(10);
-  const std::array<std::uint8_t, 1> code{static_cast<std::uint8_t>(rpm / 50 + 1)};
+  writing.SetProgress(10);
   int percent = 10;
-  for (int slot = 0; slot < kIgnitionSlotCount; ++slot) {
-    programmer.WriteRecord(0, static_cast<std::uint16_t>(kFirstSlotAddress + kRevByteOffset + kSlotSize * slot), code);
-    progress.SetProgress(percent += 20);
+  for (const ImageBlock& block : image.blocks) {
+    programmer.WriteRecord(0, block.address, block.bytes);
+    writing.SetProgress(percent += 20);
   }
-  progress.SetProgress(100);
+  writing.SetProgress(100);
   programmer.EndTransfer();
+  if (!verify) return;
+  const std::vector<ByteDifference> differences = ReadBackAndCompare(programmer, image, progress, writingShare);
+  if (!differences.empty()) RaiseVerifyFailure(differences);
 }
 
 }  // namespace curvedesk

@@ -13,7 +13,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::string_view kWakeUp = "@&$";
-constexpr std::string_view kEndRecord = ":00000001FF";
 
 bool HasRejection(std::string_view answer) { return answer.find_first_of("-%") != std::string_view::npos; }
 
@@ -121,7 +120,7 @@ void Programmer::EndTransfer() {
   }
   if (mode != kWriteTransfer) return;
 
-  SendWhenReady(kEndRecord);
+  SendWhenReady(kEndOfFileRecord);
   const auto deadline = Clock::now() + timings_.endRecordWait;
   for (;;) {
     if (link_.BytesAvailable() == 0) {

@@ -16,8 +16,15 @@ struct ProtocolTimings {
   int identifyAttempts = 8;                       // unanswered attempts before ErrBoardNotResponding
   std::chrono::milliseconds readySilence{5000};   // SendWhenReady gives up after this much silence
   std::chrono::milliseconds endRecordWait{15000};  // for the "@" after the end record
-  std::chrono::milliseconds wordReadLimit{100};   // for the four digits of a word read
+  // For the four digits of a word read. A board answers within a few character times and the wait
+  // ends the moment the fourth digit arrives, so the limit only tells a board that has stopped
+  // answering; it leaves room for a USB adapter's latency and a busy computer, which would
+  // otherwise fail a long read-back for nothing.
+  std::chrono::milliseconds wordReadLimit{1000};
 };
+
+// The Intel HEX end-of-file record: it ends a write transfer.
+inline constexpr std::string_view kEndOfFileRecord = ":00000001FF";
 
 // ":" + count + address + "00" + data + checksum, upper-case hex, no line end.
 std::string BuildHexRecord(std::uint16_t address, std::span<const std::uint8_t> bytes);
@@ -41,7 +48,9 @@ class Programmer {
   // Sends the text the moment the board's "+" arrives; "-" or "%", or silence longer than
   // readySilence, raise ErrProgramming.
   void SendWhenReady(std::string_view text);
-  // The four hex digits of the word at the address (byte order depends on the space).
+  // The four hex digits of the word at the address (byte order depends on the space), returned the
+  // moment they have arrived; anything but exactly four digits within wordReadLimit raises
+  // ErrReading.
   std::uint16_t ReadWord(int spaceFlag, std::uint16_t address);
   // The value's high byte, then its low byte; a negative value raises ErrOverflow.
   void WriteWord(int spaceFlag, std::uint16_t address, std::int16_t value);

@@ -20,6 +20,7 @@ struct AppSettings {
   std::int32_t MainLeft = 1000;  // twips
   std::string DefCurveFilePath;
   std::string DefFirmwareFilePath;
+  bool VerifyAfterWrite = true;  // programming reads the ignition back and compares
 };
 
 }  // namespace curvedesk

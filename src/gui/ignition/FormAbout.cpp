@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/Version.h"
+#include "core/ignition/ConnectionInstructions.h"
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
 #include "gui/ignition/WindowServiceDialogs.h"
@@ -20,15 +21,6 @@
 namespace curvedesk {
 
 namespace {
-
-constexpr const char* kReadTitle = "Detect and choose the serial COM port";
-constexpr const char* kReadInstructions =
-    "You must configure the serial port before reading an ignition\r\n"
-    "\r\n"
-    "1) If using a KPA9 programming adapter plug the USB cable into the adapter and the computer now.\r\n"
-    "2) The ignition must be plugged into the KPA9 edge connector and power applied to the ignition.\r\n"
-    "3) The KPA9 adapter LED must be ON.\r\n"
-    "4) Press Detect Ports and choose a COM port. Pick the highest COM port in the list.";
 
 // A value label: fixed-width text in a sunken box, its width set by its first, blank caption.
 QLabel* ValueLabel(const char* name, int width, QWidget* parent) {
@@ -144,7 +136,7 @@ bool FormAbout::eventFilter(QObject* watched, QEvent* event) {
 
 void FormAbout::ReadIgnition() {
   if (commands_.Session().Busy()) return;
-  commands_.EnsureSerialPortSet(kReadTitle, kReadInstructions);
+  commands_.EnsureSerialPortSet(kReadInstructionsTitle, kReadInstructions);
   Read();
 }
 

@@ -5,10 +5,13 @@
 
 #include "core/app/Settings.h"
 #include "core/common/Utils.h"
+#include "core/ignition/ConnectionInstructions.h"
 #include "core/ignition/Firmware.h"
+#include "core/ignition/IgnitionComparison.h"
 #include "core/ignition/ProgramIgnition.h"
 #include "core/ignition/ProgramRevLimit.h"
 #include "core/ignition/SerialPortSettings.h"
+#include "core/ignition/TimingTableFiles.h"
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/FormAbout.h"
 #include "gui/ignition/FormChangeRevLimit.h"
@@ -20,13 +23,6 @@
 namespace curvedesk {
 
 namespace {
-
-constexpr const char* kProgramInstructions =
-    "You must configure the serial port before programming an ignition\r\n"
-    "Plug the USB cable into the QMA adapter and the computer now. The ignition must be plugged into the QMA edge "
-    "connector and power applied to the ignition*. The QMA programmer LED light must be on. After clicking OK Press "
-    "Detect Ports and choose a COM port. Pick the highest COM port in the list.\r\n"
-    "* Power does not have to be applied to the ignition wire harness if using optional QMA external power adapter.";
 
 constexpr const char* kConfirmRevLimit =
     "This will program the Rev. limit into the ignition.\r\n"
@@ -127,11 +123,15 @@ void IgnitionCommands::OpenProgrammingWindows() {
   progress_->move(logFrame.center().x() - progress_->frameGeometry().width() / 2, logFrame.bottom() + 8);
 }
 
-void IgnitionCommands::CloseProgrammingWindows() {
+void IgnitionCommands::CloseProgrammingWindows(bool keepLog) {
   if (!log_) return;
   log_->SetRunning(false);
-  log_->CloseByProgram();
+  if (!keepLog) log_->CloseByProgram();
   progress_->CloseByProgram();
+}
+
+Verification IgnitionCommands::ChosenVerification() const {
+  return context_.settings.VerifyAfterWrite ? Verification::On : Verification::Off;
 }
 
 void IgnitionCommands::ProgramIgnition(const CurveData& curve) {
@@ -143,11 +143,32 @@ void IgnitionCommands::ProgramIgnition(const CurveData& curve) {
     windows.Attach(log_, progress_);
   });
   try {
-    ::curvedesk::ProgramIgnition(context_.folders, curve, context_.defaultGraph, session_.Board(), windows,
-                                 windows, prompter_, context_.edition);
+    ::curvedesk::ProgramIgnition(context_.folders, curve, context_.defaultGraph, session_.Board(), windows, windows,
+                                 prompter_, context_.edition, ChosenVerification());
     CloseProgrammingWindows();
   } catch (const AppError& error) {
-    CloseProgrammingWindows();
+    // The log lists the bytes that did not verify: it stays for the user to read and close.
+    CloseProgrammingWindows(error.Number() == ErrVerify);
+    ShowError(prompter_, error);
+  }
+}
+
+void IgnitionCommands::CompareWithIgnition(const CurveData& curve) {
+  if (session_.Busy()) return;
+  EnsureSerialPortSet(kReadInstructionsTitle, kReadInstructions);
+  BoardSession::Job job(session_);
+  try {
+    IgnitionComparison comparison;
+    {
+      JobProgress progress(QString::fromLatin1(kCompareIgnitionCaption), owner_);
+      comparison = ::curvedesk::CompareWithIgnition(curve, TimingTableToUse(context_.folders, curve.CustType),
+                                                    session_.Board(), progress.Window(), context_.edition);
+    }
+    delete compare_;
+    compare_ = new FormCompareIgnition(owner_);
+    compare_->ShowReport(ComparisonReport(comparison));
+    compare_->ShowOverOwner();
+  } catch (const AppError& error) {
     ShowError(prompter_, error);
   }
 }
@@ -163,11 +184,12 @@ void IgnitionCommands::ProgramRevLimit() {
   try {
     {
       JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
-      ::curvedesk::ProgramRevLimit(session_.Board(), dialog.RevLimit(), progress.Window());
+      ::curvedesk::ProgramRevLimit(session_.Board(), dialog.RevLimit(), progress.Window(), ChosenVerification());
     }
     prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
   } catch (const AppError& error) {
-    ShowError(prompter_, error);
+    // Without a log, the message names the bytes that did not verify.
+    ShowErrorText(prompter_, ErrorTextWithDifferences(error));
   }
 }
 

@@ -6,8 +6,11 @@
 
 #include "core/common/Prompter.h"
 #include "core/common/Registry.h"
+#include "core/ignition/ImageVerification.h"
 #include "core/model/AppContext.h"
+#include "core/model/CurveData.h"
 #include "gui/ignition/FormCfgSerialPort.h"
+#include "gui/ignition/FormCompareIgnition.h"
 #include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 
@@ -18,9 +21,9 @@ namespace curvedesk {
 class BoardSession;
 class FileDialogs;
 
-// The commands of the main window that speak to the ignition: Program Ignition, Program Rev.
-// Limit, Configure Serial Port, Upgrade Firmware and About. Each is a window event handler: it
-// shows its own errors. The main window commits pending field edits before calling the commands
+// The commands of the main window that speak to the ignition: Program Ignition, Compare with
+// Ignition, Program Rev. Limit, Configure Serial Port, Upgrade Firmware and About. Each is a window
+// event handler: it shows its own errors. The main window commits pending field edits before calling the commands
 // that need it, and disables every command that starts a job while the session is busy.
 class IgnitionCommands : public QObject {
   Q_OBJECT
@@ -33,8 +36,13 @@ class IgnitionCommands : public QObject {
   void SetPortDetector(FormCfgSerialPort::PortDetector detector) { detectPorts_ = std::move(detector); }
 
   void ConfigureSerialPort();
-  // Programs curve, a snapshot the caller keeps unchanged while the job runs.
+  // Programs curve, a snapshot the caller keeps unchanged while the job runs; reads it back unless
+  // the setting VerifyAfterWrite is off. After a failed verification the log stays open with the
+  // bytes that differ.
   void ProgramIgnition(const CurveData& curve);
+  // Reads the ignition and shows whether it holds the curve as programming would write it. Writes
+  // nothing and copies no timing table; an untouched graph is compared like any other.
+  void CompareWithIgnition(const CurveData& curve);
   void ProgramRevLimit();
   void UpgradeFirmware();
   void ShowAbout();
@@ -48,10 +56,14 @@ class IgnitionCommands : public QObject {
   // The windows of the last programming run, kept after it for a look at what they showed.
   FormScrollText* LogWindow() const { return log_; }
   FormProgress* ProgressWindow() const { return progress_; }
+  // The result of the last comparison while it is open.
+  FormCompareIgnition* CompareWindow() const { return compare_; }
 
  private:
   void OpenProgrammingWindows();
-  void CloseProgrammingWindows();
+  // Closes the progress window and the log, or leaves the log for the user to close.
+  void CloseProgrammingWindows(bool keepLog = false);
+  Verification ChosenVerification() const;
 
   AppContext& context_;
   RegistryStore& store_;
@@ -63,6 +75,7 @@ class IgnitionCommands : public QObject {
   // Owned by the owner window, which may go first.
   QPointer<FormScrollText> log_;
   QPointer<FormProgress> progress_;
+  QPointer<FormCompareIgnition> compare_;
 };
 
 }  // namespace curvedesk

@@ -133,6 +133,7 @@ void FormMain::BuildActions() {
   mnuFilePrintGraph_->setShortcut(QKeySequence::Print);
   mnuFileExportPdf_ = MakeAction(this, "mnuFileExportPdf", tr("&Export PDF..."));
   mnuFileProgramIgnition_ = MakeAction(this, "mnuFileProgramIgnition", tr("Program &Ignition"));
+  mnuFileCompareIgnition_ = MakeAction(this, "mnuFileCompareIgnition", tr("Co&mpare with Ignition"));
   mnuFileProgramRevLimit_ = MakeAction(this, "mnuFileProgramRevLimit", tr("Program &Rev. Limit..."));
   for (std::size_t i = 0; i < mnuFileMRU_.size(); ++i) {
     mnuFileMRU_[i] = MakeAction(this, "mnuFileMRU", QString());
@@ -158,6 +159,8 @@ void FormMain::BuildActions() {
   mnuConfigRotorPos_ = MakeAction(this, "mnuConfigRotorPos", tr("Change &Rotor Position..."));
   mnuConfigTachType_ = MakeAction(this, "mnuConfigTachType", tr("Change &Tach Type..."));
   mnuConfigSerialPort_ = MakeAction(this, "mnuConfigSerialPort", tr("Configure Serial &Port..."));
+  mnuConfigVerifyAfterWrite_ = MakeAction(this, "mnuConfigVerifyAfterWrite", tr("&Verify After Programming"));
+  mnuConfigVerifyAfterWrite_->setCheckable(true);
   mnuConfigUpgradeFirmware_ = MakeAction(this, "mnuConfigUpgradeFirmware", tr("&Upgrade Firmware..."));
 
   mnuHelpTopics_ = MakeAction(this, "mnuHelpTopics", tr("&Help Topics"));
@@ -172,7 +175,7 @@ void FormMain::BuildActions() {
   graphPaste_->setToolTip(tr("Paste the copied graph into this sensor state"));
 
   unavailable_ = {mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_,
-                  mnuHelpAbout_};
+                  mnuHelpAbout_, mnuFileCompareIgnition_, mnuConfigVerifyAfterWrite_};
   for (QAction* action : unavailable_) action->setEnabled(false);
 
   connect(mnuFileNew_, &QAction::triggered, this, &FormMain::NewCurve);
@@ -207,7 +210,7 @@ void FormMain::BuildMenus() {
   file->addSeparator();
   file->addActions({mnuFilePrintGraph_, mnuFileExportPdf_});
   file->addSeparator();
-  file->addActions({mnuFileProgramIgnition_, mnuFileProgramRevLimit_});
+  file->addActions({mnuFileProgramIgnition_, mnuFileCompareIgnition_, mnuFileProgramRevLimit_});
   file->addSeparator();
   for (QAction* recent : mnuFileMRU_) file->addAction(recent);
   mnuFileSepRecent_ = file->addSeparator();
@@ -224,7 +227,8 @@ void FormMain::BuildMenus() {
   QMenu* config = menuBar()->addMenu(tr("&Config"));
   config->setObjectName(QStringLiteral("mnuConfig"));
   config->addActions({mnuConfigSensors_, mnuConfigCustEng_, mnuConfigSparkDist_, mnuConfigCurveFallback_,
-                      mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_});
+                      mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSerialPort_, mnuConfigVerifyAfterWrite_,
+                      mnuConfigUpgradeFirmware_});
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));

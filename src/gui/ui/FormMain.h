@@ -177,6 +177,7 @@ class FormMain : public QMainWindow {
   QAction* mnuFilePrintGraph_ = nullptr;
   QAction* mnuFileExportPdf_ = nullptr;
   QAction* mnuFileProgramIgnition_ = nullptr;
+  QAction* mnuFileCompareIgnition_ = nullptr;
   QAction* mnuFileProgramRevLimit_ = nullptr;
   std::array<QAction*, 4> mnuFileMRU_{};
   QAction* mnuFileSepRecent_ = nullptr;
@@ -190,6 +191,7 @@ class FormMain : public QMainWindow {
   QAction* mnuConfigRotorPos_ = nullptr;
   QAction* mnuConfigTachType_ = nullptr;
   QAction* mnuConfigSerialPort_ = nullptr;
+  QAction* mnuConfigVerifyAfterWrite_ = nullptr;
   QAction* mnuConfigUpgradeFirmware_ = nullptr;
   QAction* mnuHelpTopics_ = nullptr;
   QAction* mnuHelpWhatsThis_ = nullptr;

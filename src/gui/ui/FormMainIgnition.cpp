@@ -8,12 +8,18 @@
 namespace curvedesk {
 
 void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
-  for (QAction* action : {mnuFileProgramIgnition_, mnuFileProgramRevLimit_, mnuConfigSerialPort_,
-                          mnuConfigUpgradeFirmware_, mnuHelpAbout_})
+  for (QAction* action : {mnuFileProgramIgnition_, mnuFileCompareIgnition_, mnuFileProgramRevLimit_,
+                          mnuConfigSerialPort_, mnuConfigVerifyAfterWrite_, mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     unavailable_.remove(action);
-  SetCommandEnabled(mnuFileProgramIgnition_, document_.IsOpen());
-  for (QAction* action : {mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigUpgradeFirmware_, mnuHelpAbout_})
+  // Comparing needs what programming needs: a curve.
+  for (QAction* action : {mnuFileProgramIgnition_, mnuFileCompareIgnition_})
+    SetCommandEnabled(action, document_.IsOpen());
+  for (QAction* action : {mnuFileProgramRevLimit_, mnuConfigSerialPort_, mnuConfigVerifyAfterWrite_,
+                          mnuConfigUpgradeFirmware_, mnuHelpAbout_})
     SetCommandEnabled(action, true);
+  mnuConfigVerifyAfterWrite_->setChecked(context_.settings.VerifyAfterWrite);
+  connect(mnuConfigVerifyAfterWrite_, &QAction::toggled, this,
+          [this](bool checked) { context_.settings.VerifyAfterWrite = checked; });
 
   // A pending field check runs first; a field that keeps the focus stops the command.
   connect(mnuFileProgramIgnition_, &QAction::triggered, this, [this, &commands] {
@@ -22,6 +28,12 @@ void FormMain::SetIgnitionCommands(IgnitionCommands& commands) {
     const CurveDocument::Job job(document_);
     const CurveData snapshot = document_.Curve();
     commands.ProgramIgnition(snapshot);
+  });
+  connect(mnuFileCompareIgnition_, &QAction::triggered, this, [this, &commands] {
+    if (!CommitPendingEdits()) return;
+    const CurveDocument::Job job(document_);
+    const CurveData snapshot = document_.Curve();
+    commands.CompareWithIgnition(snapshot);
   });
   connect(mnuFileProgramRevLimit_, &QAction::triggered, this, [this, &commands] {
     if (CommitPendingEdits()) commands.ProgramRevLimit();

@@ -93,7 +93,8 @@ void FormMain::ReportCoilLimitsError() {
 }
 
 void FormMain::EnableCurveControls() {
-  for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileProgramRevLimit_,
+  for (QAction* action : {mnuFileClose_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFileCompareIgnition_,
+                          mnuFileProgramRevLimit_,
                           mnuFilePrintGraph_, mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_,
                           mnuConfigSensors_, mnuConfigCurveFallback_, mnuConfigSparkDist_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, true);
@@ -107,7 +108,8 @@ void FormMain::EnableCurveControls() {
 }
 
 void FormMain::ClearCurveControls() {
-  for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_, mnuFilePrintGraph_,
+  for (QAction* action : {mnuFileClose_, mnuFileSave_, mnuFileSaveAs_, mnuFileProgramIgnition_,
+                          mnuFileCompareIgnition_, mnuFilePrintGraph_,
                           mnuFileExportPdf_, mnuConfigRotorPos_, mnuConfigTachType_, mnuConfigSensors_,
                           mnuConfigCurveFallback_, mnuConfigSparkDist_, mnuConfigCustEng_, graphCopy_, graphPaste_})
     SetCommandEnabled(action, false);

@@ -59,6 +59,7 @@ TEST_F(SettingsTest, FirstStartCreatesEveryValueWithItsDefault) {
   EXPECT_EQ(StoredDword("ComPort"), 1u);
   EXPECT_EQ(StoredDword("MainTop"), 1000u);
   EXPECT_EQ(StoredDword("MainLeft"), 1000u);
+  EXPECT_EQ(StoredDword("VerifyAfterWrite"), 1u);
 
   EXPECT_EQ(settings.ComPort, 1);
   EXPECT_EQ(settings.MainTop, 1000);
@@ -66,6 +67,7 @@ TEST_F(SettingsTest, FirstStartCreatesEveryValueWithItsDefault) {
   EXPECT_EQ(settings.LastFileOrder, "");
   EXPECT_EQ(settings.DefCurveFilePath, DefaultCurveFolder(folders));
   EXPECT_EQ(settings.DefFirmwareFilePath, DefaultFirmwareFolder(folders));
+  EXPECT_TRUE(settings.VerifyAfterWrite);
 }
 
 TEST_F(SettingsTest, StartUpValuesAreWrittenEveryTimeAndNeverRead) {
@@ -111,9 +113,11 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryRememberedValue) {
   saved.MainLeft = -60;
   saved.DefCurveFilePath = "/curves/";
   saved.DefFirmwareFilePath = "/firmware/";
+  saved.VerifyAfterWrite = false;
   RegCreateKeyPath(store, kSettingsKey);
   SaveSettings(store, saved);
   EXPECT_EQ(StoredDword("MainLeft"), static_cast<std::uint32_t>(-60));
+  EXPECT_EQ(StoredDword("VerifyAfterWrite"), 0u);
 
   LoadSettings(store, folders, settings);
   EXPECT_EQ(settings.LastFiles, saved.LastFiles);
@@ -124,6 +128,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryRememberedValue) {
   EXPECT_EQ(settings.MainLeft, saved.MainLeft);
   EXPECT_EQ(settings.DefCurveFilePath, saved.DefCurveFilePath);
   EXPECT_EQ(settings.DefFirmwareFilePath, saved.DefFirmwareFilePath);
+  EXPECT_FALSE(settings.VerifyAfterWrite);
 }
 
 TEST_F(SettingsTest, FailuresAreRaisedAgainWithTheirMessage) {

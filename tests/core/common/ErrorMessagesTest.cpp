@@ -57,6 +57,9 @@ const MessageCase kMessages[] = {
      "Please contact Korvane technical support."},
     {ErrFirmwareFileName, "The .RZX file name needs to contain a 4-digit version number."},
     {ErrFirmwareFileDamaged, "The .RZX file is damaged or is not a firmware file.\r\n\r\nThe ignition was not changed."},
+    {ErrVerify,
+     "The data read back from the ignition board does not match what was programmed.\r\n\r\n"
+     "Please program the ignition again or contact Korvane technical support."},
     {ErrIniWrite, "File Error: File could not be written."},
     {ErrIniRead, "File Error: File could not be read, or is missing key information."},
     {ErrNotCurveFile, "File Error: This file is not a valid Curve File."},

@@ -64,11 +64,12 @@ struct ProgramRun {
   RecordingPrompter prompter;
   ErrorNumber error = 0;
 
-  void Program(const CurveData& curve, Board board, const std::string& table = ShippedTable()) {
+  void Program(const CurveData& curve, Board board, const std::string& table = ShippedTable(),
+               Verification verification = Verification::Off) {
     link.board = board;
     Programmer programmer(link, "19200,n,8,1", kFast);
     try {
-      ProgramCurve(curve, table, programmer, log, progress, prompter);
+      ProgramCurve(curve, table, programmer, log, progress, prompter, Edition::Full, verification);
     } catch (const AppError& e) {
       error = e.Number();
     }
@@ -144,7 +145,7 @@ TEST(ProgramCurve, SilentBoardIsNotResponding) {
   silent.link.board = [](std::string_view) { return std::string(); };
   Programmer programmer(silent.link, "19200,n,8,1", kFast);
   EXPECT_THROW(ProgramCurve(testing::TwoStateCurve(), ShippedTable(), programmer, silent.log, silent.progress,
-                            silent.prompter),
+                            silent.prompter, Edition::Full, Verification::Off),
                AppError);
   EXPECT_EQ(silent.progress.values, (std::vector<int>{0, 5}));
   EXPECT_EQ(silent.log.lines.back(), GetErrorMessage(ErrBoardNotResponding));

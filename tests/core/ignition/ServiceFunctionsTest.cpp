@@ -241,7 +241,7 @@ class ProgressRecorder final : public ProgressSink {
 TEST(ProgramRevLimit, WritesEverySlot) {
   BoardFixture fixture;
   ProgressRecorder progress;
-  ProgramRevLimit(fixture.programmer, 6000, progress);
+  ProgramRevLimit(fixture.programmer, 6000, progress, Verification::Off);
   for (std::uint16_t address : {0x0611, 0x066F, 0x06CD, 0x072B}) EXPECT_EQ(fixture.Plain(address), 0x79) << address;
   EXPECT_EQ(fixture.board.RecordsStored(), 4);
   EXPECT_EQ(progress.values, (std::vector<int>{5, 10, 30, 50, 70, 90, 100}));

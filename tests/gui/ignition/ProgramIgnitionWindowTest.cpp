@@ -77,7 +77,9 @@ TEST_F(ProgramIgnitionWindow, WritesTheCurveWithTheLogAndTheSuccessMessage) {
        {"Establishing communications with ignition board ...\n... successful.\n",
         "Programming common data for all sensor states ...\n    (UNUSED) = $00\n", "    CurveFallback = $",
         "\nProgramming sensor state data in slot 4 ...\n", "\n    STARTUP RPM ...\n    -----------------------\n",
-        "\n    RPM 9 ...\n", "\nWriting end-of-file marker ...\n... successful.\n\nPROGRAMMING COMPLETED.\n"})
+        "\n    RPM 9 ...\n",
+        "\nWriting end-of-file marker ...\n... successful.\n\nVerifying ...\n... 388 bytes verified.\n\n"
+        "PROGRAMMING COMPLETED.\n"})
     EXPECT_TRUE(log.contains(QString::fromLatin1(line))) << line;
   const QString rule(60, QLatin1Char('='));
   EXPECT_TRUE(log.endsWith("\n" + rule + "\n    Please press this window's Close button to continue.\n" + rule + "\n"));
