@@ -8,6 +8,7 @@
 #include "core/ignition/Firmware.h"
 #include "core/ignition/ProgramIgnition.h"
 #include "core/ignition/ProgramRevLimit.h"
+#include "core/ignition/SerialPortDiagnosis.h"
 #include "core/ignition/SerialPortSettings.h"
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/FormAbout.h"
@@ -82,6 +83,12 @@ class JobProgress {
   FormProgress window_;
 };
 
+// A job's error, shown while its progress window is still up and says in a line what stopped it.
+void ShowJobError(Prompter& prompter, FormProgress* progress, const AppError& error) {
+  if (progress && progress->isVisible()) progress->SetLabel(QString::fromStdString(JobStoppedNote(error.Number())));
+  ShowError(prompter, error);
+}
+
 }  // namespace
 
 IgnitionCommands::IgnitionCommands(AppContext& context, RegistryStore& store, Prompter& prompter,
@@ -147,8 +154,9 @@ void IgnitionCommands::ProgramIgnition() {
                                  windows, prompter_, context_.edition);
     CloseProgrammingWindows();
   } catch (const AppError& error) {
+    // The log ends with the error; both windows stay beside the message until it is read.
+    ShowJobError(prompter_, progress_, error);
     CloseProgrammingWindows();
-    ShowError(prompter_, error);
   }
 }
 
@@ -160,15 +168,16 @@ void IgnitionCommands::ProgramRevLimit() {
       Prompter::Answer::Ok)
     return;
   BoardSession::Job job(session_);
-  try {
-    {
-      JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
+  {
+    JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
+    try {
       ::curvedesk::ProgramRevLimit(session_.Board(), dialog.RevLimit(), progress.Window());
+    } catch (const AppError& error) {
+      ShowJobError(prompter_, &progress.Window(), error);
+      return;
     }
-    prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
-  } catch (const AppError& error) {
-    ShowError(prompter_, error);
   }
+  prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
 }
 
 void IgnitionCommands::UpgradeFirmware() {
@@ -182,16 +191,15 @@ void IgnitionCommands::UpgradeFirmware() {
       Prompter::Answer::Ok)
     return;
   BoardSession::Job job(session_);
+  JobProgress progress(QStringLiteral("Programming firmware ..."), owner_);
   try {
-    {
-      JobProgress progress(QStringLiteral("Programming firmware ..."), owner_);
-      ProgramFirmware(session_.Board(), path.toStdString(), progress.Window());
-      progress.Window().hide();
-      prompter_.Tell("", "Firmware updated successfully", Prompter::Icon::None);
-    }
+    ProgramFirmware(session_.Board(), path.toStdString(), progress.Window());
   } catch (const AppError& error) {
-    ShowError(prompter_, error);
+    ShowJobError(prompter_, &progress.Window(), error);
+    return;
   }
+  progress.Window().hide();
+  prompter_.Tell("", "Firmware updated successfully", Prompter::Icon::None);
 }
 
 void IgnitionCommands::ShowAbout() {
