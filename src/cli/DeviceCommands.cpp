@@ -206,14 +206,9 @@ int MaxRpm(CliContext& context) {
 
 int Ports(CliContext& context) {
   if (!HasArgs(context, 0, 0, "ports")) return 1;
-  const std::string ports = DetectPorts();
-  std::size_t start = 0;
-  while (start < ports.size()) {
-    auto end = ports.find(',', start);
-    if (end == std::string::npos) end = ports.size();
-    context.out << ports.substr(start, end - start) << "\n";
-    start = end + 1;
-  }
+  // The name to give --port, then what the adapter says it is where it says more than the name.
+  for (const PortEntry& entry : DetectPorts())
+    context.out << entry.port << (entry.label == entry.port ? "" : "\t" + entry.label) << "\n";
   return 0;
 }
 
@@ -236,7 +231,11 @@ constexpr CliCommand kDeviceCommands[] = {
      "Clears the engine start counter. An ignition without a password stores N as its password.", ClearStarts},
     {"max-rpm", "RPM --port DEV --password N",
      "Sets the maximum desired RPM (50 to 12500, a multiple of 50) behind the password.", MaxRpm},
-    {"ports", "", "Lists the serial ports of this computer, the programmer's USB adapter first.", Ports},
+    {"ports", "",
+     "Lists the serial ports of this computer, the programmer's USB adapter first: the name to give\n"
+     "--port (a /dev/serial/by-id name where the system keeps one), a tab, and the adapter's\n"
+     "device name, description and maker.",
+     Ports},
 };
 
 }  // namespace
