@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "core/common/ErrorMessages.h"
+#include "core/common/FileErrors.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "core/model/IgnitionDescriptionReader.h"
@@ -23,7 +24,11 @@ std::string ErrorLine(const AppError& error) {
 }
 
 void ReportError(CliContext& context, const std::string& subject, const AppError& error) {
-  context.err << "curvedesk-cli: " << subject << ": " << ErrorLine(error) << "\n";
+  ReportProblem(context, subject, ErrorLine(error));
+}
+
+void ReportProblem(CliContext& context, const std::string& subject, const std::string& text) {
+  context.err << "curvedesk-cli: " << subject << ": " << text << "\n";
 }
 
 bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, const char* usage) {
@@ -44,10 +49,23 @@ bool StartUp(CliContext& context, AppContext& app) {
   return true;
 }
 
-void Open(AppContext& app, const std::string& path) {
-  ClearCurve(app.curve, app.defaultGraph);
-  LoadCurveFile(app.curve, path, app.ignitionDescriptions, app.defaultGraph);
-  app.curve.FileName = path;
+std::optional<std::string> OpenProblem(AppContext& app, const std::string& path) {
+  // A file that is not there is no damaged curve file: say what the system says.
+  if (auto reason = UnreadableFileReason(path)) return reason;
+  try {
+    ClearCurve(app.curve, app.defaultGraph);
+    LoadCurveFile(app.curve, path, app.ignitionDescriptions, app.defaultGraph);
+    app.curve.FileName = path;
+  } catch (const AppError& error) {
+    return ErrorLine(error);
+  }
+  return std::nullopt;
+}
+
+bool OpenReporting(CliContext& context, AppContext& app, const std::string& path) {
+  const auto problem = OpenProblem(app, path);
+  if (problem) ReportProblem(context, path, *problem);
+  return !problem;
 }
 
 }  // namespace curvedesk::cli

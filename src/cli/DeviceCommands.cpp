@@ -59,12 +59,7 @@ int Image(CliContext& context) {
   AppContext app;
   if (!StartUp(context, app)) return 1;
   const std::string& path = options->positional[0];
-  try {
-    Open(app, path);
-  } catch (const AppError& error) {
-    ReportError(context, path, error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, path)) return 1;
   try {
     const TimingTable table = TimingTable::Load(TimingTableToUse(app.folders, app.curve.CustType));
     const Edition edition = EditionOf(*options);
@@ -86,11 +81,11 @@ int Program(CliContext& context) {
   const std::string& path = options->positional[0];
   try {
     InstallDefaultTimingTables(app.folders);
-    Open(app, path);
   } catch (const AppError& error) {
     ReportError(context, path, error);
     return 1;
   }
+  if (!OpenReporting(context, app, path)) return 1;
   Board board(*options->Value("--port"));
   CliPrompter prompter(context.out, context.err);
   try {

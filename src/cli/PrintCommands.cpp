@@ -23,12 +23,7 @@ int Print(CliContext& context) {
   if (!StartUp(context, app)) return 1;
   const std::string& in = context.args[0];
   const std::string& out = context.args[2];
-  try {
-    Open(app, in);
-  } catch (const AppError& error) {
-    ReportError(context, in, error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, in)) return 1;
   try {
     ExportGraphPdf(app.curve, app.CustName, QString::fromStdString(out), PaintMakerLogo);
   } catch (const AppError& error) {
