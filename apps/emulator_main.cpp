@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
       std::cout << kEmulatorUsage;
       return 0;
     }
-    BoardModel board(options.board,
-                     options.memoryFile.empty() ? BoardMemory() : BoardMemory::Load(options.memoryFile));
+    BoardModel board(options.board, options.memoryFile.empty() ? BoardMemory() : BoardMemory::Load(options.memoryFile));
     PtyBoard pty(board, options.baud);
     auto save = [&] {
       if (!options.memoryFile.empty()) board.Memory().Save(options.memoryFile);
@@ -37,6 +36,8 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
     std::cout << pty.DevicePath() << std::endl;
+    // After the --drop-after fault the board comes back on another terminal: one line per path.
+    pty.OnReplugged([](const std::string& path) { std::cout << path << std::endl; });
     pty.Run(save);
     runningBoard = nullptr;
     save();

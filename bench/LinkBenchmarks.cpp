@@ -1,7 +1,9 @@
-// Benchmarks of the serial link and the board protocol: firmware upgrade against wire time, and the
-// processor time spent waiting on a board that does not answer.
+// Benchmarks of the serial link and the board protocol: firmware upgrade against wire time, the
+// processor time spent waiting on a board that does not answer, and how soon a job ends when the
+// programmer is unplugged.
 #include <sys/resource.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -10,6 +12,7 @@
 #include "core/common/AppError.h"
 #include "core/ignition/Firmware.h"
 #include "core/ignition/Programmer.h"
+#include "core/ignition/SerialErrors.h"
 #include "emulator/PtyBoard.h"
 #include "gui/platform/QtSerialLink.h"
 #include "support/TempDir.h"
@@ -105,6 +108,31 @@ BenchmarkResult ProcessorWhileWaiting() {
   return {processor / wall, 0.05, detail};
 }
 
+BenchmarkResult EndOfJobAfterUnplugging() {
+  // The board's line goes away after the first record, as when the USB cable is pulled; the
+  // protocol's own limits (5 s of silence) would end the job far later than the port's failure.
+  board::BoardModel board({.identifyAnswer = "V2.10?", .faults = {.dropAfterRecord = 1}});
+  board::PtyBoard pty(board, kBaud);
+  std::atomic<Clock::rep> unplugged{0};
+  pty.OnReplugged([&](const std::string&) { unplugged = Clock::now().time_since_epoch().count(); });
+  pty.Start();
+  QtSerialLink link([&] { return pty.DevicePath(); });
+  Programmer programmer(link, kComSettings);
+  const std::uint8_t bytes[] = {0x12, 0x34};
+
+  ErrorNumber ended = 0;
+  try {
+    programmer.EstablishComms(Programmer::kWriteTransfer);
+    for (std::uint16_t address = 0x1000;; address += 2) programmer.WriteRecord(0, address, bytes);
+  } catch (const AppError& error) {
+    ended = error.Number();
+  }
+  const double latency = Seconds(Clock::now() - Clock::time_point(Clock::duration(unplugged.load())));
+  char detail[160];
+  std::snprintf(detail, sizeof detail, "job ended %.3f s after the port went away (error %d)", latency, ended);
+  return {ended == ErrSerialPortLost ? latency : 99.0, 1.0, detail};
+}
+
 }  // namespace
 
 std::vector<Benchmark> LinkBenchmarks() {
@@ -112,6 +140,8 @@ std::vector<Benchmark> LinkBenchmarks() {
       {"firmware-16k", "16 KiB firmware image within 1.05 x its wire time", FirmwareAgainstWireTime},
       {"silent-board-cpu", "processor time while waiting on a silent board within 5 % of wall time",
        ProcessorWhileWaiting},
+      {"unplugged-job-end", "a job ends within 1 s (ratio: seconds) of the programmer being unplugged",
+       EndOfJobAfterUnplugging},
   };
 }
 

@@ -20,8 +20,8 @@ struct CliContext {
 
 struct CliCommand {
   const char* name;
-  const char* synopsis;     // arguments, e.g. "FILE..."
-  const char* description;  // one or more lines for --help
+  const char* synopsis;             // arguments, e.g. "FILE..."
+  const char* description;          // one or more lines for --help
   int (*run)(CliContext& context);  // the exit status: 0 success, 1 failure
 };
 
@@ -29,6 +29,10 @@ struct CliCommand {
 std::span<const CliCommand> FileCommands();
 std::span<const CliCommand> DeviceCommands();
 std::span<const CliCommand> PrintCommands();
+
+// The command line's output is its own: Qt's warnings about the platform (a missing runtime
+// folder, fonts) stay off the terminal; only its critical messages reach the error stream.
+void SilencePlatformMessages();
 
 // Parses the global options (--data-dir, --documents-dir, --help, --version), runs the command.
 // Needs a QGuiApplication (printing to PDF measures fonts).

@@ -1,7 +1,9 @@
+#include <unistd.h>
+
 #include <QString>
+#include <QtGlobal>
 #include <cstdio>
 #include <iostream>
-#include <unistd.h>
 
 #include "cli/CliCommand.h"
 #include "core/common/Version.h"
@@ -41,7 +43,14 @@ void PrintHelp(std::ostream& out, const std::vector<CliCommand>& commands) {
   }
 }
 
+void OnQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg)
+    std::fprintf(stderr, "curvedesk-cli: %s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
+
+void SilencePlatformMessages() { qInstallMessageHandler(OnQtMessage); }
 
 int RunCli(int argc, char* argv[], std::ostream& out, std::ostream& err) {
   const std::vector<CliCommand> commands = AllCommands();

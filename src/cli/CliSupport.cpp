@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/common/ErrorMessages.h"
+#include "core/common/FileErrors.h"
 #include "core/curvefile/CurveFile.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "core/model/IgnitionDescriptionReader.h"
@@ -35,10 +36,14 @@ std::string ErrorLine(const AppError& error) {
 }
 
 void ReportError(CliContext& context, const std::string& subject, const AppError& error) {
-  context.err << "curvedesk-cli: " << subject << ": " << ErrorLine(error) << "\n";
+  ReportProblem(context, subject, ErrorLine(error));
   // A failed verification names the bytes that differ, one a line.
   if (error.Number() != ErrVerify || error.Description().empty()) return;
   for (const std::string& difference : CrLfLines(error.Description())) context.err << "    " << difference << "\n";
+}
+
+void ReportProblem(CliContext& context, const std::string& subject, const std::string& text) {
+  context.err << "curvedesk-cli: " << subject << ": " << text << "\n";
 }
 
 bool HasArgs(CliContext& context, std::size_t minimum, std::size_t maximum, const char* usage) {
@@ -59,11 +64,14 @@ bool StartUp(CliContext& context, AppContext& app) {
   return true;
 }
 
-CurveData Open(const AppContext& app, const std::string& path) {
-  CurveData curve;
-  ClearCurve(curve, app.defaultGraph);
-  LoadCurveFile(curve, path, app.ignitionDescriptions, app.defaultGraph);
-  return curve;
+  ReportProblem(context, subject, ErrorLine(error));
+  // A failed verification names the bytes that differ, one a line.
+  if (error.Number() != ErrVerify || error.Description().empty()) return;
+  for (const std::string& difference : CrLfLines(error.Description())) context.err << "    " << difference << "\n";
+}
+
+void ReportProblem(CliContext& context, const std::string& subject, const std::string& text) {
+  context.err << "curvedesk-cli: " << subject << ": " << text << "\n";
 }
 
 }  // namespace curvedesk::cli

@@ -65,12 +65,7 @@ int Image(CliContext& context) {
   if (!StartUp(context, app)) return 1;
   const std::string& path = options->positional[0];
   CurveData curve;
-  try {
-    curve = Open(app, path);
-  } catch (const AppError& error) {
-    ReportError(context, path, error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, path, curve)) return 1;
   try {
     const TimingTable table = TimingTable::Load(TimingTableToUse(app.folders, curve.CustType));
     const Edition edition = EditionOf(*options);
@@ -91,14 +86,14 @@ int Program(CliContext& context) {
   AppContext app;
   if (!StartUp(context, app)) return 1;
   const std::string& path = options->positional[0];
-  CurveData curve;
   try {
     InstallDefaultTimingTables(app.folders);
-    curve = Open(app, path);
   } catch (const AppError& error) {
     ReportError(context, path, error);
     return 1;
   }
+  CurveData curve;
+  if (!OpenReporting(context, app, path, curve)) return 1;
   Board board(*options->Value("--port"));
   CliPrompter prompter(context.out, context.err);
   try {
@@ -123,12 +118,7 @@ int Verify(CliContext& context) {
   if (!StartUp(context, app)) return kNoVerdict;
   const std::string& path = options->positional[0];
   CurveData curve;
-  try {
-    curve = Open(app, path);
-  } catch (const AppError& error) {
-    ReportError(context, path, error);
-    return kNoVerdict;
-  }
+  if (!OpenReporting(context, app, path, curve)) return kNoVerdict;
   Board board(*options->Value("--port"));
   try {
     IgnitionComparison comparison;
@@ -247,14 +237,9 @@ int MaxRpm(CliContext& context) {
 
 int Ports(CliContext& context) {
   if (!HasArgs(context, 0, 0, "ports")) return 1;
-  const std::string ports = DetectPorts();
-  std::size_t start = 0;
-  while (start < ports.size()) {
-    auto end = ports.find(',', start);
-    if (end == std::string::npos) end = ports.size();
-    context.out << ports.substr(start, end - start) << "\n";
-    start = end + 1;
-  }
+  // The name to give --port, then what the adapter says it is where it says more than the name.
+  for (const PortEntry& entry : DetectPorts())
+    context.out << entry.port << (entry.label == entry.port ? "" : "\t" + entry.label) << "\n";
   return 0;
 }
 
@@ -286,7 +271,11 @@ constexpr CliCommand kDeviceCommands[] = {
      "Clears the engine start counter. An ignition without a password stores N as its password.", ClearStarts},
     {"max-rpm", "RPM --port DEV --password N",
      "Sets the maximum desired RPM (50 to 12500, a multiple of 50) behind the password.", MaxRpm},
-    {"ports", "", "Lists the serial ports of this computer, the programmer's USB adapter first.", Ports},
+    {"ports", "",
+     "Lists the serial ports of this computer, the programmer's USB adapter first: the name to give\n"
+     "--port (a /dev/serial/by-id name where the system keeps one), a tab, and the adapter's\n"
+     "device name, description and maker.",
+     Ports},
 };
 
 }  // namespace

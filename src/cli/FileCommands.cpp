@@ -19,13 +19,10 @@ int Check(CliContext& context) {
   if (!StartUp(context, app)) return 1;
   bool allLoaded = true;
   for (const std::string& path : context.args) {
-    try {
-      Open(app, path);
-      context.out << path << ": OK\n";
-    } catch (const AppError& error) {
-      context.out << path << ": " << ErrorLine(error) << "\n";
-      allLoaded = false;
-    }
+    CurveData curve;
+    const auto problem = OpenProblem(app, path, curve);
+    context.out << path << ": " << problem.value_or("OK") << "\n";
+    allLoaded = allLoaded && !problem;
   }
   return allLoaded ? 0 : 1;
 }
@@ -35,12 +32,7 @@ int Dump(CliContext& context) {
   AppContext app;
   if (!StartUp(context, app)) return 1;
   CurveData curve;
-  try {
-    curve = Open(app, context.args[0]);
-  } catch (const AppError& error) {
-    ReportError(context, context.args[0], error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, context.args[0], curve)) return 1;
   context.out << CurveToJson(curve, EditingState{context.args[0], false, 0});
   return 0;
 }
@@ -52,12 +44,7 @@ int Convert(CliContext& context) {
   const std::string& in = context.args[0];
   const std::string& out = context.args[1];
   CurveData curve;
-  try {
-    curve = Open(app, in);
-  } catch (const AppError& error) {
-    ReportError(context, in, error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, in, curve)) return 1;
   try {
     // As Save does: a named layout is stored as the custom layout name of a custom-layout curve.
     if (IsCustomCylinderLayout(curve.CustType)) app.CustName = curve.CustType;
@@ -71,8 +58,9 @@ int Convert(CliContext& context) {
 
 constexpr CliCommand kFileCommands[] = {
     {"check", "FILE...",
-     "Loads each curve file as Open does and prints \"FILE: OK\" or \"FILE:\" with the error\n"
-     "number and message. Exit status 0 when every file loads, 1 otherwise.",
+     "Loads each curve file as Open does and prints \"FILE: OK\", or \"FILE:\" with the error\n"
+     "number and message, or the system's reason for a file that cannot be read.\n"
+     "Exit status 0 when every file loads, 1 otherwise.",
      Check},
     {"dump", "FILE",
      "Prints the loaded curve as JSON: the curve's field names as keys, volts as numbers,\n"

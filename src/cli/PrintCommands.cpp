@@ -24,12 +24,7 @@ int Print(CliContext& context) {
   const std::string& in = context.args[0];
   const std::string& out = context.args[2];
   CurveData curve;
-  try {
-    curve = Open(app, in);
-  } catch (const AppError& error) {
-    ReportError(context, in, error);
-    return 1;
-  }
+  if (!OpenReporting(context, app, in, curve)) return 1;
   try {
     ExportGraphPdf(curve, app.CustName, QString::fromStdString(out), PaintMakerLogo);
   } catch (const AppError& error) {

@@ -12,12 +12,19 @@ BoardLink::BoardLink(BoardModel& board, int baud) : board_(board), wire_(board, 
 
 void BoardLink::Open(const std::string& /*settings*/) {
   if (open_) return;
+  if (board_.LinkDropped()) {
+    wire_.Cut();
+    input_.clear();
+    board_.Replug();
+  }
   open_ = true;
   ++opens_;
 }
 
-void BoardLink::CheckLink() const {
-  if (board_.LinkDropped()) RaiseError(ErrSerialPortLost, "The link to the board was dropped.");
+void BoardLink::CheckLink() {
+  if (!board_.LinkDropped()) return;
+  open_ = false;
+  RaiseError(ErrSerialPortLost, "The link to the board was dropped.");
 }
 
 void BoardLink::TakeArrivals() { input_ += wire_.Advance(BoardWire::Clock::now()); }

@@ -11,7 +11,8 @@ namespace curvedesk::board {
 
 // A serial link whose far end is a board model in the same process: the protocol runs without a
 // port, a thread or a pseudo-terminal. The wire paces characters at the given baud rate (0: no
-// pacing), so timing faults behave as on a real line. A dropped link raises ErrSerialPortLost.
+// pacing), so timing faults behave as on a real line. A dropped link raises ErrSerialPortLost and
+// closes the link; opening it again plugs the board back in.
 class BoardLink : public SerialLink {
  public:
   explicit BoardLink(BoardModel& board, int baud = 0);
@@ -29,7 +30,7 @@ class BoardLink : public SerialLink {
 
  private:
   void TakeArrivals();
-  void CheckLink() const;
+  void CheckLink();
 
   BoardModel& board_;
   BoardWire wire_;

@@ -124,6 +124,15 @@ void BoardModel::FinishRecord(std::vector<BoardAnswer>& answers) {
   Answer(kReadyAnswer, "+", options_.storingDelay + options_.faults.slowReady, answers);
 }
 
+void BoardModel::Replug() {
+  linkDropped_ = false;
+  options_.faults.dropAfterRecord = 0;
+  state_ = State::Idle;
+  lastThree_.clear();
+  request_.clear();
+  starPrefix_ = false;
+}
+
 void BoardModel::ReceiveInRead(char c, std::vector<BoardAnswer>& answers) {
   if (c == '@') {
     state_ = State::Idle;

@@ -20,20 +20,20 @@ enum AnswerKind : unsigned {
 
 // Faults the board can be told to show, for tests and demonstrations.
 struct BoardFaults {
-  bool silent = false;             // answers nothing at all
-  int rejectRecord = 0;            // rejects this record of each write transfer (1-based, end record included)
-  char rejectWith = '-';           // '-' or '%'
-  unsigned garbageBefore = 0;      // AnswerKind bits: these answers come after `garbage`
+  bool silent = false;         // answers nothing at all
+  int rejectRecord = 0;        // rejects this record of each write transfer (1-based, end record included)
+  char rejectWith = '-';       // '-' or '%'
+  unsigned garbageBefore = 0;  // AnswerKind bits: these answers come after `garbage`
   std::string garbage = "~#";
-  bool noEndAnswer = false;        // never sends "@" after the end record
-  int dropAfterRecord = 0;         // the link drops after storing this record of a write transfer (1-based)
+  bool noEndAnswer = false;  // never sends "@" after the end record
+  int dropAfterRecord = 0;   // the link drops after storing this record of a write transfer (1-based), once
   std::chrono::milliseconds slowReady{0};  // every "+" comes this much later
   std::optional<std::uint16_t> corruptAt{};  // this plain-space byte is stored with its lowest bit flipped
   int silentAfterWords = 0;                  // answers only the first this many word reads of each read transfer
 };
 
 struct BoardOptions {
-  std::string identifyAnswer = "V2.10?";  // "?" for a board without a version
+  std::string identifyAnswer = "V2.10?";      // "?" for a board without a version
   std::chrono::milliseconds storingDelay{0};  // time the board takes to store a record
   BoardFaults faults;
 };
@@ -59,12 +59,16 @@ class BoardModel {
   const BoardMemory& Memory() const { return memory_; }
   BoardOptions& Options() { return options_; }
   bool LinkDropped() const { return linkDropped_; }
+  // The programmer plugged in again after its link dropped: the loader starts afresh, outside any
+  // transfer, and the drop, having happened, does not come again.
+  void Replug();
   int RecordsStored() const { return recordsStored_; }
 
  private:
   enum class State { Idle, Identified, Write, Read };
 
-  void Answer(AnswerKind kind, std::string text, std::chrono::milliseconds delay, std::vector<BoardAnswer>& answers) const;
+  void Answer(AnswerKind kind, std::string text, std::chrono::milliseconds delay,
+              std::vector<BoardAnswer>& answers) const;
   void ReceiveInWrite(char c, std::vector<BoardAnswer>& answers);
   void ReceiveInRead(char c, std::vector<BoardAnswer>& answers);
   void FinishRecord(std::vector<BoardAnswer>& answers);

@@ -49,6 +49,11 @@ std::string BoardWire::Advance(Clock::time_point now) {
   return arrived;
 }
 
+void BoardWire::Cut() {
+  toBoard_.clear();
+  toHost_.clear();
+}
+
 std::optional<BoardWire::Clock::time_point> BoardWire::NextArrival() const {
   std::optional<Clock::time_point> next;
   if (!toBoard_.empty()) next = toBoard_.front().arrival;

@@ -24,6 +24,8 @@ class BoardWire {
   // Lets the board take every character that has reached it by `now`, and returns the answer
   // characters that have reached the host by then.
   std::string Advance(Clock::time_point now);
+  // The line is cut: characters on their way in either direction are lost.
+  void Cut();
   // When a character next reaches either end; nothing when the wire is quiet.
   std::optional<Clock::time_point> NextArrival() const;
 

@@ -18,7 +18,9 @@ const char* const kEmulatorUsage =
     "  --reject K[:C]        reject record K of each write transfer with C (\"-\" or \"%\", default \"-\")\n"
     "  --garbage KINDS[:TEXT]  put TEXT (default ~#) before these answers: identify,ready,word,end\n"
     "  --no-end-answer       never answer the end record with \"@\"\n"
-    "  --drop-after K        drop the link after storing record K of a write transfer\n"
+    "  --drop-after K        after storing record K of a write transfer the terminal goes away, as a\n"
+    "                        USB adapter pulled out; the board comes back at once on a new terminal\n"
+    "                        and its path is printed (the drop happens once)\n"
     "  --slow-ready MS       send every \"+\" MS milliseconds late\n"
     "  --corrupt-at ADDR     store the byte at plain address ADDR (hex, e.g. 0611) with its lowest bit flipped\n"
     "  --silent-after-words K  answer only the first K word reads of each read transfer\n";
@@ -49,11 +51,16 @@ unsigned ParseKinds(const std::string& kinds) {
   while (start <= kinds.size()) {
     const std::size_t comma = std::min(kinds.find(',', start), kinds.size());
     const std::string kind = kinds.substr(start, comma - start);
-    if (kind == "identify") bits |= kIdentifyAnswer;
-    else if (kind == "ready") bits |= kReadyAnswer;
-    else if (kind == "word") bits |= kWordAnswer;
-    else if (kind == "end") bits |= kEndAnswer;
-    else throw std::runtime_error("--garbage: unknown answer kind \"" + kind + "\"");
+    if (kind == "identify")
+      bits |= kIdentifyAnswer;
+    else if (kind == "ready")
+      bits |= kReadyAnswer;
+    else if (kind == "word")
+      bits |= kWordAnswer;
+    else if (kind == "end")
+      bits |= kEndAnswer;
+    else
+      throw std::runtime_error("--garbage: unknown answer kind \"" + kind + "\"");
     start = comma + 1;
   }
   return bits;

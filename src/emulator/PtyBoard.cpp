@@ -23,13 +23,24 @@ namespace {
 
 timespec ToTimespec(std::chrono::nanoseconds duration) {
   if (duration.count() < 0) duration = {};
-  return {static_cast<time_t>(duration.count() / 1'000'000'000),
-          static_cast<long>(duration.count() % 1'000'000'000)};
+  return {static_cast<time_t>(duration.count() / 1'000'000'000), static_cast<long>(duration.count() % 1'000'000'000)};
 }
 
 }  // namespace
 
 PtyBoard::PtyBoard(BoardModel& board, int baud) : board_(board), wire_(board, baud) {
+  OpenTerminal();
+  if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) SystemFailure("cannot make a pipe");
+}
+
+PtyBoard::~PtyBoard() {
+  Stop();
+  CloseTerminal();
+  for (int fd : stopPipe_)
+    if (fd >= 0) close(fd);
+}
+
+void PtyBoard::OpenTerminal() {
   master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (master_ < 0) SystemFailure("cannot open a pseudo-terminal");
   if (grantpt(master_) != 0 || unlockpt(master_) != 0) SystemFailure("cannot unlock the pseudo-terminal");
@@ -43,20 +54,29 @@ PtyBoard::PtyBoard(BoardModel& board, int baud) : board_(board), wire_(board, ba
   tcgetattr(slaveKeeper_, &settings);
   cfmakeraw(&settings);
   tcsetattr(slaveKeeper_, TCSANOW, &settings);
-  if (pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) SystemFailure("cannot make a pipe");
 }
 
-PtyBoard::~PtyBoard() {
-  Stop();
-  CloseTerminal();
-  for (int fd : stopPipe_)
-    if (fd >= 0) close(fd);
+std::string PtyBoard::DevicePath() const {
+  std::lock_guard lock(mutex_);
+  return devicePath_;
 }
 
 void PtyBoard::CloseTerminal() {
   if (master_ >= 0) close(master_);
   if (slaveKeeper_ >= 0) close(slaveKeeper_);
   master_ = slaveKeeper_ = -1;
+}
+
+void PtyBoard::Replug() {
+  // The new terminal is made while the old one still exists, so that it gets another path.
+  const int oldMaster = master_;
+  const int oldKeeper = slaveKeeper_;
+  OpenTerminal();
+  close(oldMaster);
+  close(oldKeeper);
+  wire_.Cut();
+  board_.Replug();
+  if (replugged_) replugged_(devicePath_);
 }
 
 void PtyBoard::Start() {
@@ -122,7 +142,7 @@ void PtyBoard::Run(const std::function<void()>& quiet) {
     }
     const std::string answer = wire_.Advance(BoardWire::Clock::now());
     if (master_ >= 0 && !answer.empty() && write(master_, answer.data(), answer.size()) < 0) SystemFailure("write");
-    if (board_.LinkDropped() && master_ >= 0) CloseTerminal();
+    if (board_.LinkDropped()) Replug();
     if (!wire_.NextArrival() && board_.RecordsStored() != storedWhenQuiet) {
       storedWhenQuiet = board_.RecordsStored();
       if (quiet) quiet();

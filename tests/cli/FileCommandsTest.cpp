@@ -61,6 +61,16 @@ TEST(CliCheck, OneLinePerFileAndFailureStatus) {
   EXPECT_NE(noFiles.err.find("usage"), std::string::npos);
 }
 
+TEST(CliCheck, AFileThatCannotBeReadIsReportedWithTheSystemsReason) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.Path() / "folder.crv");
+  const CliRun run = RunWith(dir.Path().string(), {"check", dir.File("missing.crv"), dir.File("folder.crv")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            dir.File("missing.crv") + ": No such file or directory\n" + dir.File("folder.crv") + ": Is a directory\n");
+  EXPECT_EQ(run.out.find("Curve File"), std::string::npos);
+}
+
 TEST(CliDump, PrintsTheLoadedCurveAsJson) {
   TempDir dir;
   const CliRun run = RunWith(dir.Path().string(), {"dump", kCurves + "full-featured-rev2.crv"});
@@ -75,8 +85,7 @@ TEST(CliDump, PrintsTheLoadedCurveAsJson) {
   const CliRun failed = RunWith(dir.Path().string(), {"dump", dir.File("missing.crv")});
   EXPECT_EQ(failed.status, 1);
   EXPECT_EQ(failed.out, "");
-  EXPECT_EQ(failed.err, "curvedesk-cli: " + dir.File("missing.crv") +
-                            ": 0x80040403 File Error: This file is not a valid Curve File.\n");
+  EXPECT_EQ(failed.err, "curvedesk-cli: " + dir.File("missing.crv") + ": No such file or directory\n");
 }
 
 TEST(CliConvert, SavesAsTheSaveCommandDoes) {
@@ -108,7 +117,8 @@ TEST(CliConvert, UnnamedCustomLayoutTakesTheDocumentsFoldersName) {
 TEST(CliConvert, FailuresGoToStderrAndKeepTheTarget) {
   TempDir dir;
   const std::string target = dir.Write("out.crv", "keep");
-  const CliRun badInput = RunWith(dir.Path().string(), {"convert", dir.File("missing.crv"), target});
+  dir.Write("notes.crv", "hello\r\n");
+  const CliRun badInput = RunWith(dir.Path().string(), {"convert", dir.File("notes.crv"), target});
   EXPECT_EQ(badInput.status, 1);
   EXPECT_NE(badInput.err.find("not a valid Curve File"), std::string::npos);
   EXPECT_EQ(ReadAll(target), "keep");

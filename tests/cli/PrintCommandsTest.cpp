@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -70,6 +71,24 @@ TEST(CliPrint, BadArgumentsAndFilesFailWithoutOutput) {
     EXPECT_NE(run.err.find(c.errorPart), std::string::npos) << c.name << ": " << run.err;
     EXPECT_FALSE(std::filesystem::exists(pdf)) << c.name;
   }
+}
+
+TEST(CliPrint, PrintsNothingButItsOwnOutputOnAPlainTerminal) {
+  // The program itself, as a shell runs it: no display, no runtime folder set, no platform chosen.
+  TempDir dir;
+  QProcess cli;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(name);
+  cli.setProcessEnvironment(environment);
+  const std::string pdf = (dir.Path() / "out.pdf").string();
+  cli.start(QStringLiteral(CURVEDESK_BUILD_BIN_DIR "/curvedesk-cli"),
+            {"--data-dir", CURVEDESK_SOURCE_DATA_DIR, "--documents-dir", QString::fromStdString(dir.Path().string()),
+             "print", QString::fromStdString(kCurves + "gt1-rev3.crv"), "--pdf", QString::fromStdString(pdf)});
+  ASSERT_TRUE(cli.waitForFinished(60000));
+  EXPECT_EQ(cli.exitCode(), 0);
+  EXPECT_EQ(cli.readAllStandardError().toStdString(), "");
+  EXPECT_TRUE(std::filesystem::exists(pdf));
 }
 
 }  // namespace

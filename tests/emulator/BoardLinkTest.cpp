@@ -1,5 +1,3 @@
-#include "emulator/BoardLink.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +5,7 @@
 #include "core/common/AppError.h"
 #include "core/ignition/Programmer.h"
 #include "core/ignition/SerialErrors.h"
+#include "emulator/BoardLink.h"
 
 namespace curvedesk::board {
 namespace {
@@ -23,11 +22,8 @@ ErrorNumber ErrorOf(const std::function<void()>& action) {
 }
 
 // Short, but long enough for a few characters at 19200 baud (half a millisecond each).
-constexpr ProtocolTimings kFast{.identifyWait = 20ms,
-                                .identifyAttempts = 8,
-                                .readySilence = 100ms,
-                                .endRecordWait = 100ms,
-                                .wordReadLimit = 50ms};
+constexpr ProtocolTimings kFast{
+    .identifyWait = 20ms, .identifyAttempts = 8, .readySilence = 100ms, .endRecordWait = 100ms, .wordReadLimit = 50ms};
 
 // A small job of each kind: two records in both spaces, then the words read back.
 void WriteJob(Programmer& programmer) {
@@ -44,7 +40,8 @@ TEST(BoardLink, RunsWriteAndReadJobsAgainstTheBoard) {
     BoardLink link(board, baud);
     Programmer programmer(link, "19200,n,8,1", kFast);
     WriteJob(programmer);
-    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x05F8, 4), (std::vector<std::uint8_t>{0x00, 0x12, 0x34, 0x78}));
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x05F8, 4),
+              (std::vector<std::uint8_t>{0x00, 0x12, 0x34, 0x78}));
     EXPECT_EQ(board.Memory().Bytes(BoardMemory::kStar, 4, 2), (std::vector<std::uint8_t>{0x01, 0x80}));
 
     EXPECT_DOUBLE_EQ(programmer.EstablishComms(2), 2.10);
@@ -55,6 +52,17 @@ TEST(BoardLink, RunsWriteAndReadJobsAgainstTheBoard) {
     programmer.EndTransfer();
     EXPECT_EQ(link.Opens(), 1);
   }
+}
+
+TEST(BoardLink, AfterTheLinkDroppedTheNextJobOpensItAgain) {
+  BoardModel board({.faults = {.dropAfterRecord = 1}});
+  BoardLink link(board);
+  Programmer programmer(link, "19200,n,8,1", kFast);
+  EXPECT_EQ(ErrorOf([&] { WriteJob(programmer); }), ErrSerialPortLost);
+  EXPECT_FALSE(link.IsOpen());
+  WriteJob(programmer);
+  EXPECT_EQ(link.Opens(), 2);
+  EXPECT_EQ(board.Memory().Bytes(BoardMemory::kStar, 4, 2), (std::vector<std::uint8_t>{0x01, 0x80}));
 }
 
 TEST(BoardLink, EachFaultEndsTheJobWithItsError) {

@@ -1,9 +1,8 @@
-#include "emulator/BoardModel.h"
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
+#include "emulator/BoardModel.h"
 #include "emulator/BoardWire.h"
 #include "support/TempDir.h"
 
@@ -17,7 +16,8 @@ struct Exchange {
   BoardModel board;
   std::vector<BoardAnswer> answers;
 
-  explicit Exchange(BoardOptions options = {}, BoardMemory memory = {}) : board(std::move(options), std::move(memory)) {}
+  explicit Exchange(BoardOptions options = {}, BoardMemory memory = {})
+      : board(std::move(options), std::move(memory)) {}
 
   std::string Send(std::string_view text) {
     answers.clear();
@@ -49,7 +49,8 @@ TEST(BoardMemory, SavesWhatIsNotErasedAndLoadsItBack) {
 }
 
 TEST(BoardMemory, ReadsAHandWrittenFile) {
-  const BoardMemory memory = BoardMemory::FromText("# preset\r\n\r\nstar 0004: 10 00 20 00  # starts\r\n  plain FFFF: ab\r\n");
+  const BoardMemory memory =
+      BoardMemory::FromText("# preset\r\n\r\nstar 0004: 10 00 20 00  # starts\r\n  plain FFFF: ab\r\n");
   EXPECT_EQ(memory.Bytes(BoardMemory::kStar, 4, 4), (std::vector<std::uint8_t>{0x10, 0x00, 0x20, 0x00}));
   EXPECT_EQ(memory.Get(BoardMemory::kPlain, 0xFFFF), 0xAB);
   EXPECT_EQ(memory.Get(BoardMemory::kPlain, 0x0000), 0xFF);
@@ -57,11 +58,11 @@ TEST(BoardMemory, ReadsAHandWrittenFile) {
 
 TEST(BoardMemory, NamesTheLineOfAMistake) {
   const char* bad[] = {
-      "plain 0000: 01\nflash 0000: 01\n",  // unknown space
-      "plain 0000: 01\nplain 0000 01\n",   // no colon
-      "plain 0000: 01\nplain 10000: 01\n", // address too big
-      "plain 0000: 01\nplain 0000: 1\n",   // one digit
-      "plain 0000: 01\nplain 0000: zz\n",  // not hex
+      "plain 0000: 01\nflash 0000: 01\n",     // unknown space
+      "plain 0000: 01\nplain 0000 01\n",      // no colon
+      "plain 0000: 01\nplain 10000: 01\n",    // address too big
+      "plain 0000: 01\nplain 0000: 1\n",      // one digit
+      "plain 0000: 01\nplain 0000: zz\n",     // not hex
       "plain 0000: 01\nplain FFFF: 01 02\n",  // past the end
   };
   for (const char* text : bad) {
@@ -78,8 +79,8 @@ TEST(BoardModel, IdentifiesInEveryStateAndEntersTransfers) {
   Exchange plain({.identifyAnswer = "?", .faults = {}});
   EXPECT_EQ(plain.Send("xx@&$"), "?");
   EXPECT_EQ(plain.Send(">"), "+");
-  EXPECT_EQ(plain.Send(":0106"), "");           // a record cut off ...
-  EXPECT_EQ(plain.Send("@&$"), "?");            // ... gives way to a fresh wake-up
+  EXPECT_EQ(plain.Send(":0106"), "");  // a record cut off ...
+  EXPECT_EQ(plain.Send("@&$"), "?");   // ... gives way to a fresh wake-up
   EXPECT_EQ(plain.Send("<:05F8"), "FFFF");
 
   Exchange versioned;
@@ -94,7 +95,7 @@ TEST(BoardModel, StoresCheckedRecordsInTheirSpace) {
   EXPECT_EQ(exchange.Send(":020F00001234A9"), "+");
   EXPECT_EQ(exchange.Send("\r\n*:03000A000030398A"), "+");
   EXPECT_EQ(exchange.Send(":020F00001234A8"), "-");  // wrong checksum
-  EXPECT_EQ(exchange.Send(":02G"), "-");              // not hex
+  EXPECT_EQ(exchange.Send(":02G"), "-");             // not hex
   EXPECT_EQ(exchange.Send(":00000001FF"), "@");
   EXPECT_EQ(exchange.board.RecordsStored(), 2);
 
@@ -127,9 +128,14 @@ TEST(BoardModel, ShowsTheFaultsItIsToldTo) {
     const char* board;
   } cases[] = {
       {"silent", {.silent = true}, "@&$>:0106110029BF", ""},
-      {"reject second", {.rejectRecord = 2, .rejectWith = '%'}, "@&$>:0106110029BF:0106110029BF:0106110029BF", "V2.10?++%+"},
+      {"reject second",
+       {.rejectRecord = 2, .rejectWith = '%'},
+       "@&$>:0106110029BF:0106110029BF:0106110029BF",
+       "V2.10?++%+"},
       {"reject end", {.rejectRecord = 2}, "@&$>:0106110029BF:00000001FF", "V2.10?++-"},
-      {"garbage", {.garbageBefore = kReadyAnswer | kWordAnswer, .garbage = "!"}, "@&$>:00000001FF@&$<:0000",
+      {"garbage",
+       {.garbageBefore = kReadyAnswer | kWordAnswer, .garbage = "!"},
+       "@&$>:00000001FF@&$<:0000",
        "V2.10?!+@V2.10?!FFFF"},
       {"no end answer", {.noEndAnswer = true}, "@&$>:0106110029BF:00000001FF", "V2.10?++"},
       {"dropped", {.dropAfterRecord = 1}, "@&$>:0106110029BF:0106110029BF@&$", "V2.10?+"},
@@ -144,6 +150,12 @@ TEST(BoardModel, ShowsTheFaultsItIsToldTo) {
   dropped.Send("@&$>:0106110029BF");
   EXPECT_TRUE(dropped.board.LinkDropped());
   EXPECT_EQ(dropped.board.Memory().Get(BoardMemory::kPlain, 0x0611), 0x29);
+
+  // Plugged in again: the loader starts outside any transfer and the drop does not come again.
+  dropped.board.Replug();
+  EXPECT_FALSE(dropped.board.LinkDropped());
+  EXPECT_EQ(dropped.Send(":0106120029BE@&$>:0106120029BE:0106130029BD"), "V2.10?+++");
+  EXPECT_EQ(dropped.board.Memory().Get(BoardMemory::kPlain, 0x0612), 0x29);
 }
 
 TEST(BoardModel, StoresTheChosenByteWrongly) {

@@ -1,4 +1,5 @@
 // The ignition windows, driven against the emulated board on a pseudo-terminal.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 
 #include "Shots.h"
 #include "core/common/MemoryRegistryStore.h"
@@ -29,9 +31,14 @@ namespace curvedesk::shots {
 
 namespace {
 
+// Answers OK to everything; while an error is up, `onError` may look at the windows.
 class SilentPrompter : public Prompter {
  public:
-  Answer Ask(const std::string&, const std::string&, Icon, Buttons) override { return Answer::Ok; }
+  Answer Ask(const std::string& title, const std::string&, Icon, Buttons) override {
+    if (title == "Error" && onError) onError();
+    return Answer::Ok;
+  }
+  std::function<void()> onError;
 };
 
 class NoFileDialogs : public FileDialogs {
@@ -83,7 +90,11 @@ void TakeIgnitionShots(const QString& folder) {
   context.settings.ComSettings = "19200,n,8,1";
   context.settings.ComPort = 1;
   context.settings.ComDevice = pty.DevicePath();
-  context.settings.ComPortsList = "/dev/ttyUSB0,/dev/ttyS0," + pty.DevicePath();
+  const std::vector<PortEntry> ports{
+      {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"},
+      {"/dev/ttyS0", "/dev/ttyS0"},
+      {pty.DevicePath(), pty.DevicePath()}};
+  context.settings.ComPortsList = JoinPorts(ports);
 
   MemoryRegistryStore store;
   RegCreateKeyPath(store, "HKEY_CURRENT_USER\\Software\\Korvane\\Tarvo\\1.0\\Vista");
@@ -101,10 +112,18 @@ void TakeIgnitionShots(const QString& folder) {
   window.SetIgnitionCommands(commands);
 
   FormCfgSerialPort port(
-      context.settings, store, prompter, PortNaming::DevicePaths, [] { return std::string(); }, &window);
+      context.settings, store, prompter, PortNaming::DevicePaths, [&] { return ports; }, &window);
   port.show();
   Settle(port);
   Save(port, folder, "serial-port");
+  auto* portList = port.findChild<QComboBox*>(QStringLiteral("cboSerialPort"));
+  portList->setCurrentIndex(0);
+  Settle(port);
+  Save(port, folder, "serial-port-adapter");
+  portList->showPopup();
+  QApplication::processEvents();
+  Save(*portList->view()->window(), folder, "serial-port-list");
+  portList->hidePopup();
   port.hide();
 
   // Halfway through the run, while the board is being written.
@@ -144,6 +163,15 @@ void TakeIgnitionShots(const QString& folder) {
   pty.WithBoard([](board::BoardModel& board) { board.Options().faults.corruptAt.reset(); });
   Save(*commands.LogWindow(), folder, "program-log-verify-failed");
   commands.LogWindow()->close();
+
+  // The programmer pulled out halfway through a run: the windows as the error message is read.
+  pty.WithBoard([](board::BoardModel& board) { board.Options().faults.dropAfterRecord = 20; });
+  prompter.onError = [&] {
+    Save(*commands.LogWindow(), folder, "program-log-disconnected");
+    Save(*commands.ProgressWindow(), folder, "program-progress-disconnected");
+  };
+  commands.ProgramIgnition(document.Curve());
+  prompter.onError = nullptr;
 
   FormAbout about(commands, &window);
   about.setModal(false);

@@ -1,6 +1,8 @@
 #include "core/common/FileErrors.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <filesystem>
 
 namespace curvedesk {
 
@@ -39,6 +41,16 @@ ErrorNumber FileErrorFromSystem(std::error_code error) {
   if (error.category() == std::generic_category() || error.category() == std::system_category())
     return FileErrorFromErrno(error.value());
   return ErrDeviceIO;
+}
+
+std::optional<std::string> UnreadableFileReason(const std::string& path) {
+  std::error_code error;
+  // A folder opens for reading on some systems and only fails at the first read.
+  if (std::filesystem::is_directory(path, error)) return std::generic_category().message(EISDIR);
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return std::generic_category().message(errno);
+  std::fclose(file);
+  return std::nullopt;
 }
 
 }  // namespace curvedesk

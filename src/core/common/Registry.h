@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,11 @@ class RegistryStore {
   virtual long GetDword(RootKey root, const std::string& subKey, const std::string& name, std::uint32_t& value) = 0;
   virtual long SetString(RootKey root, const std::string& subKey, const std::string& name, const std::string& text) = 0;
   virtual long GetString(RootKey root, const std::string& subKey, const std::string& name, std::string& text) = 0;
+
+  // Where the settings are a file of the program's own and that file is damaged: moves it aside,
+  // so that the settings start again from their defaults, and answers where the damaged copy
+  // went. Nothing otherwise; the Windows registry is not the program's to move.
+  virtual std::optional<std::string> SetAsideDamagedStore() { return std::nullopt; }
 };
 
 struct RegistryPath {

@@ -59,6 +59,14 @@ std::optional<std::size_t> ConfiguredEntry(const std::vector<std::string>& entri
   return found == entries.end() ? 0 : static_cast<std::size_t>(found - entries.begin());
 }
 
+std::string PortOfEntryText(const std::string& text, const std::vector<PortEntry>& entries) {
+  const std::string trimmed = Trimmed(text);
+  const auto found = std::find_if(entries.begin(), entries.end(), [&](const PortEntry& entry) {
+    return entry.label == trimmed || entry.port == trimmed;
+  });
+  return found == entries.end() ? trimmed : found->port;
+}
+
 PortChoice ChoosePort(const std::string& entry, const std::string& comPortsList, PortNaming naming) {
   const std::string chosen = Trimmed(entry);
   if (chosen.empty()) return {0, {}, comPortsList};

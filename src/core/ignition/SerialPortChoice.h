@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ignition/PortDetection.h"
 #include "core/ignition/SerialPortSettings.h"
 
 namespace curvedesk {
@@ -18,6 +19,10 @@ std::vector<std::string> SplitPortsList(const std::string& list);
 // an empty list.
 std::optional<std::size_t> ConfiguredEntry(const std::vector<std::string>& entries, std::int32_t comPort,
                                            const std::string& comDevice, PortNaming naming);
+
+// The port a text of the list's field stands for: the entry whose label or port it is, else the
+// text itself (a typed port), blanks trimmed.
+std::string PortOfEntryText(const std::string& text, const std::vector<PortEntry>& entries);
 
 // The port settings an entry stands for. Where ports are numbered, "COM10" is port 10; where they
 // are device paths, the path is the device and ComPort its 1-based position in the list (a typed

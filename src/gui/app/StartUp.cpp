@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "core/app/DamagedSettings.h"
 #include "core/app/Settings.h"
 #include "core/ignition/SerialPortChoice.h"
 #include "core/ignition/SerialPortSettings.h"
@@ -42,8 +43,11 @@ StartUp::~StartUp() = default;
 bool StartUp::Run(const std::string& startupFile) {
   context_.StartupFile = startupFile;
   try {
-    LoadSettings(store_, context_.folders, context_.settings);
-    context_.settings.ComDevice = LoadComDevice(store_, kSettingsKey);
+    // A damaged settings file of our own is set aside, so that the program can start at all.
+    RecoverFromDamagedSettings(store_, prompter_, [this] {
+      LoadSettings(store_, context_.folders, context_.settings);
+      context_.settings.ComDevice = LoadComDevice(store_, kSettingsKey);
+    });
     document_ = std::make_unique<CurveDocument>(context_.defaultGraph,
                                                 CoilLimitsSource{LimitsFilePath(context_.folders), context_.edition});
     window_ = std::make_unique<FormMain>(context_, *document_, prompter_, fileDialogs_);
@@ -90,7 +94,7 @@ void StartUp::InstallTimingTables() {
 
 void StartUp::ShutDown() {
   try {
-    SaveSettings(store_, context_.settings);
+    RecoverFromDamagedSettings(store_, prompter_, [this] { SaveSettings(store_, context_.settings); });
   } catch (const AppError& error) {
     prompter_.Tell("Error", error.Description(), Prompter::Icon::Warning);
   }

@@ -4,12 +4,14 @@
 #include <utility>
 
 #include "core/app/Settings.h"
+#include "core/common/ErrorMessages.h"
 #include "core/common/Utils.h"
 #include "core/ignition/ConnectionInstructions.h"
 #include "core/ignition/Firmware.h"
 #include "core/ignition/IgnitionComparison.h"
 #include "core/ignition/ProgramIgnition.h"
 #include "core/ignition/ProgramRevLimit.h"
+#include "core/ignition/SerialPortDiagnosis.h"
 #include "core/ignition/SerialPortSettings.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "gui/ignition/BoardSession.h"
@@ -77,6 +79,12 @@ class JobProgress {
  private:
   FormProgress window_;
 };
+
+// A job's error, shown while its progress window is still up and says in a line what stopped it.
+void ShowJobError(Prompter& prompter, FormProgress* progress, const AppError& error, const std::string& message) {
+  if (progress && progress->isVisible()) progress->SetLabel(QString::fromStdString(JobStoppedNote(error.Number())));
+  ShowErrorText(prompter, message);
+}
 
 }  // namespace
 
@@ -147,9 +155,10 @@ void IgnitionCommands::ProgramIgnition(const CurveData& curve) {
                                  prompter_, context_.edition, ChosenVerification());
     CloseProgrammingWindows();
   } catch (const AppError& error) {
-    // The log lists the bytes that did not verify: it stays for the user to read and close.
+    // The log ends with the error; both windows stay beside the message until it is read. After a
+    // failed verification the log stays open with the bytes that differ.
+    ShowJobError(prompter_, progress_, error, GetErrorMessage(error.Number(), error.Description()));
     CloseProgrammingWindows(error.Number() == ErrVerify);
-    ShowError(prompter_, error);
   }
 }
 
@@ -181,16 +190,17 @@ void IgnitionCommands::ProgramRevLimit() {
       Prompter::Answer::Ok)
     return;
   BoardSession::Job job(session_);
-  try {
-    {
-      JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
+  {
+    JobProgress progress(QString::fromLatin1(kProgramRevLimitCaption), owner_);
+    try {
       ::curvedesk::ProgramRevLimit(session_.Board(), dialog.RevLimit(), progress.Window(), ChosenVerification());
+    } catch (const AppError& error) {
+      // Without a log, the message names the bytes that did not verify.
+      ShowJobError(prompter_, &progress.Window(), error, ErrorTextWithDifferences(error));
+      return;
     }
-    prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
-  } catch (const AppError& error) {
-    // Without a log, the message names the bytes that did not verify.
-    ShowErrorText(prompter_, ErrorTextWithDifferences(error));
   }
+  prompter_.Tell("", kIgnitionProgrammedMessage, Prompter::Icon::None);
 }
 
 void IgnitionCommands::UpgradeFirmware() {
@@ -204,16 +214,15 @@ void IgnitionCommands::UpgradeFirmware() {
       Prompter::Answer::Ok)
     return;
   BoardSession::Job job(session_);
+  JobProgress progress(QStringLiteral("Programming firmware ..."), owner_);
   try {
-    {
-      JobProgress progress(QStringLiteral("Programming firmware ..."), owner_);
-      ProgramFirmware(session_.Board(), path.toStdString(), progress.Window());
-      progress.Window().hide();
-      prompter_.Tell("", "Firmware updated successfully", Prompter::Icon::None);
-    }
+    ProgramFirmware(session_.Board(), path.toStdString(), progress.Window());
   } catch (const AppError& error) {
-    ShowError(prompter_, error);
+    ShowJobError(prompter_, &progress.Window(), error, GetErrorMessage(error.Number(), error.Description()));
+    return;
   }
+  progress.Window().hide();
+  prompter_.Tell("", "Firmware updated successfully", Prompter::Icon::None);
 }
 
 void IgnitionCommands::ShowAbout() {

@@ -1,9 +1,11 @@
 #include "gui/platform/PortDetection.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QtGlobal>
 
-#include "core/ignition/PortDetection.h"
+#include "core/ignition/SerialPortChoice.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -11,9 +13,10 @@
 
 namespace curvedesk {
 
+namespace {
+
 #ifdef Q_OS_WIN
 
-namespace {
 // True when "COM" + n + ":" can be opened; a port held by another program cannot.
 bool PortExists(int portNumber) {
   const std::string name = "COM" + std::to_string(portNumber) + ":";
@@ -22,19 +25,43 @@ bool PortExists(int portNumber) {
   CloseHandle(handle);
   return true;
 }
-}  // namespace
-
-std::string DetectPorts() { return ListComPorts(PortExists); }
 
 #else
 
-std::string DetectPorts() {
-  std::vector<SerialDevice> devices;
-  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-    devices.push_back({info.systemLocation().toStdString(), info.hasVendorIdentifier()});
-  return ListSerialDevices(std::move(devices));
+// The /dev/serial/by-id link that leads to the device: the name that stays when the adapter is
+// plugged in again or elsewhere, where /dev/ttyUSB0 may become /dev/ttyUSB1.
+QString StablePath(const QString& device) {
+  const QString target = QFileInfo(device).canonicalFilePath();
+  const QDir byId(QStringLiteral("/dev/serial/by-id"));
+  for (const QFileInfo& link : byId.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+    if (link.isSymLink() && link.canonicalFilePath() == target) return link.absoluteFilePath();
+  return {};
 }
 
 #endif
+
+}  // namespace
+
+std::vector<PortEntry> DetectPorts() {
+  const QList<QSerialPortInfo> available = QSerialPortInfo::availablePorts();
+#ifdef Q_OS_WIN
+  std::vector<PortEntry> entries;
+  for (const std::string& name : SplitPortsList(ListComPorts(PortExists))) {
+    PortEntry entry{name, name};
+    for (const QSerialPortInfo& info : available)
+      if (info.portName().toStdString() == name)
+        entry.label = PortLabel(name, info.description().toStdString(), info.manufacturer().toStdString());
+    entries.push_back(entry);
+  }
+  return entries;
+#else
+  std::vector<SerialDevice> devices;
+  for (const QSerialPortInfo& info : available)
+    devices.push_back({info.systemLocation().toStdString(), info.hasVendorIdentifier(),
+                       StablePath(info.systemLocation()).toStdString(), info.description().toStdString(),
+                       info.manufacturer().toStdString()});
+  return ListSerialDevices(std::move(devices));
+#endif
+}
 
 }  // namespace curvedesk

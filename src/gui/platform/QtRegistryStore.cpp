@@ -1,10 +1,12 @@
 #include "gui/platform/QtRegistryStore.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "core/app/DamagedSettings.h"
 #include "gui/platform/RegFileFormat.h"
 
 namespace curvedesk {
@@ -13,23 +15,34 @@ namespace {
 
 QString RootName(RootKey root) {
   switch (root) {
-    case RootKey::ClassesRoot: return QStringLiteral("HKEY_CLASSES_ROOT");
-    case RootKey::CurrentUser: return QStringLiteral("HKEY_CURRENT_USER");
-    case RootKey::LocalMachine: return QStringLiteral("HKEY_LOCAL_MACHINE");
-    case RootKey::Users: return QStringLiteral("HKEY_USERS");
-    case RootKey::PerformanceData: return QStringLiteral("HKEY_PERFORMANCE_DATA");
-    case RootKey::CurrentConfig: return QStringLiteral("HKEY_CURRENT_CONFIG");
-    case RootKey::DynData: return QStringLiteral("HKEY_DYN_DATA");
-    case RootKey::None: break;
+    case RootKey::ClassesRoot:
+      return QStringLiteral("HKEY_CLASSES_ROOT");
+    case RootKey::CurrentUser:
+      return QStringLiteral("HKEY_CURRENT_USER");
+    case RootKey::LocalMachine:
+      return QStringLiteral("HKEY_LOCAL_MACHINE");
+    case RootKey::Users:
+      return QStringLiteral("HKEY_USERS");
+    case RootKey::PerformanceData:
+      return QStringLiteral("HKEY_PERFORMANCE_DATA");
+    case RootKey::CurrentConfig:
+      return QStringLiteral("HKEY_CURRENT_CONFIG");
+    case RootKey::DynData:
+      return QStringLiteral("HKEY_DYN_DATA");
+    case RootKey::None:
+      break;
   }
   return {};
 }
 
 long StatusOf(const QSettings& settings) {
   switch (settings.status()) {
-    case QSettings::NoError: return win32::kSuccess;
-    case QSettings::AccessError: return win32::kAccessDenied;
-    case QSettings::FormatError: return win32::kRegistryCorrupt;
+    case QSettings::NoError:
+      return win32::kSuccess;
+    case QSettings::AccessError:
+      return win32::kAccessDenied;
+    case QSettings::FormatError:
+      return win32::kRegistryCorrupt;
   }
   return win32::kRegistryCorrupt;
 }
@@ -114,6 +127,26 @@ long QtRegistryStore::GetString(RootKey root, const std::string& subKey, const s
   if (stored.metaType().id() != QMetaType::QString) return win32::kInvalidData;
   text = stored.toString().toStdString();
   return win32::kSuccess;
+}
+
+std::optional<std::string> QtRegistryStore::SetAsideDamagedStore() {
+#ifdef Q_OS_WIN
+  return std::nullopt;
+#else
+  if (!IsDamagedRegFile(filePath_)) return std::nullopt;
+  // Copies of damaged settings files beyond this many a day are not made.
+  constexpr int kMostDamagedCopiesADay = 100;
+  const QFileInfo file(filePath_);
+  const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+  for (int copy = 1; copy <= kMostDamagedCopiesADay; ++copy) {
+    const QString copyPath =
+        file.dir().filePath(QString::fromStdString(DamagedSettingsCopyName(file.fileName().toStdString(), date, copy)));
+    if (QFileInfo::exists(copyPath)) continue;
+    if (!QFile::rename(filePath_, copyPath)) return std::nullopt;
+    return copyPath.toStdString();
+  }
+  return std::nullopt;
+#endif
 }
 
 }  // namespace curvedesk

@@ -23,6 +23,8 @@ class QtRegistryStore : public RegistryStore {
   long GetDword(RootKey root, const std::string& subKey, const std::string& name, std::uint32_t& value) override;
   long SetString(RootKey root, const std::string& subKey, const std::string& name, const std::string& text) override;
   long GetString(RootKey root, const std::string& subKey, const std::string& name, std::string& text) override;
+  // Off Windows: a settings file that cannot be read is renamed with the date beside itself.
+  std::optional<std::string> SetAsideDamagedStore() override;
 
   // The settings file of this user: <config folder>/curvedesk/settings.reg.
   static QString DefaultFilePath();

@@ -7,6 +7,7 @@
 #include "core/common/ErrorCode.h"
 #include "core/ignition/ComSettings.h"
 #include "core/ignition/SerialErrors.h"
+#include "gui/platform/SerialPortProbe.h"
 
 namespace curvedesk {
 
@@ -36,40 +37,60 @@ QSerialPort::StopBits ToStopBits(double stopBits) {
 // Failures that end the use of an open port. Others, such as an ioctl a pseudo-terminal does not
 // support (the DTR line), change nothing about the characters and are not fatal.
 bool IsFatal(QSerialPort::SerialPortError error) {
-  return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-         error == QSerialPort::WriteError || error == QSerialPort::DeviceNotFoundError ||
-         error == QSerialPort::PermissionError || error == QSerialPort::OpenError;
+  return error == QSerialPort::ResourceError || error == QSerialPort::ReadError || error == QSerialPort::WriteError ||
+         error == QSerialPort::DeviceNotFoundError || error == QSerialPort::PermissionError ||
+         error == QSerialPort::OpenError;
+}
+
+// The serial component reports a missing permission, a lock held by another program and a busy
+// device all as a permission error; the probe tells them apart.
+PortOpenFailure OpenFailureOf(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+      return PortOpenFailure::NotFound;
+    case QSerialPort::PermissionError:
+      return PortOpenFailure::PermissionOrBusy;
+    default:
+      return PortOpenFailure::Other;
+  }
 }
 
 }  // namespace
 
-QtSerialLink::QtSerialLink(PortNameSource portName, QObject* parent)
-    : QObject(parent), portName_(std::move(portName)) {
+QtSerialLink::QtSerialLink(PortNameSource portName, PortProbe probe, QObject* parent)
+    : QObject(parent), portName_(std::move(portName)), probe_(probe ? std::move(probe) : PortProbe(ProbeSerialPort)) {
   connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLink::OnError);
 }
 
 void QtSerialLink::OnError(QSerialPort::SerialPortError error) {
-  if (!port_.isOpen() || !IsFatal(error)) return;
-  lostReason_ = "The serial port " + port_.portName().toStdString() + " failed: " + port_.errorString().toStdString();
+  if (port_.isOpen() && IsFatal(error)) lost_ = true;
 }
 
-void QtSerialLink::ThrowIfLost() const {
-  if (!lostReason_.empty()) RaiseError(ErrSerialPortLost, lostReason_);
+void QtSerialLink::ThrowIfLost() {
+  if (!lost_) return;
+  // Closed, so that the next job opens the port again, wherever it has come back.
+  if (port_.isOpen()) port_.close();
+  throw DescribePortLost(openedName_);
 }
 
 void QtSerialLink::Open(const std::string& settings) {
-  if (port_.isOpen()) return;
+  if (port_.isOpen() && !lost_) return;
+  if (port_.isOpen()) port_.close();
+  lost_ = false;
   const std::string name = portName_();
   if (name.empty()) RaiseError(ErrNoComPort);
   const LineSettings line = ParseComSettings(settings);
 
-  lostReason_.clear();
   port_.setPortName(QString::fromStdString(name));
   if (!port_.open(QIODevice::ReadWrite)) {
-    const std::string reason = "The serial port " + name + " could not be opened: " + port_.errorString().toStdString();
-    RaiseError(port_.error() == QSerialPort::DeviceNotFoundError ? ErrSerialPortNotFound : ErrSerialPortOpen, reason);
+    const QSerialPort::SerialPortError error = port_.error();
+    const std::string reason = port_.errorString().toStdString();
+    port_.clearError();
+    throw DescribeOpenFailure(name, OpenFailureOf(error), reason, probe_(name));
   }
-  const bool applied = port_.setBaudRate(line.baud) && port_.setDataBits(static_cast<QSerialPort::DataBits>(line.dataBits)) &&
+  openedName_ = name;
+  const bool applied = port_.setBaudRate(line.baud) &&
+                       port_.setDataBits(static_cast<QSerialPort::DataBits>(line.dataBits)) &&
                        port_.setParity(ToParity(line.parity)) && port_.setStopBits(ToStopBits(line.stopBits)) &&
                        port_.setFlowControl(QSerialPort::SoftwareControl);
   if (!applied && port_.error() != QSerialPort::UnsupportedOperationError) {
@@ -81,7 +102,7 @@ void QtSerialLink::Open(const std::string& settings) {
   port_.clearError();
 }
 
-bool QtSerialLink::IsOpen() const { return port_.isOpen(); }
+bool QtSerialLink::IsOpen() const { return port_.isOpen() && !lost_; }
 
 std::size_t QtSerialLink::BytesAvailable() {
   ThrowIfLost();

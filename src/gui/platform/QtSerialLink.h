@@ -6,20 +6,25 @@
 #include <string>
 
 #include "core/ignition/SerialLink.h"
+#include "core/ignition/SerialPortDiagnosis.h"
 
 namespace curvedesk {
 
 // The program's serial port: a QSerialPort with XON/XOFF handshaking and the line settings of
 // ComSettings. It is opened by the first job and stays open; the port name is asked for at that
-// moment, so a port chosen later takes effect at the next start. Waiting runs a local event loop
-// that wakes on arriving characters or the deadline, so windows stay alive. The port's failures
-// raise the serial error numbers with a description naming the port.
+// moment, so a port chosen later takes effect at the next start. A port that fails or goes away
+// (the programmer unplugged) ends the job at once and is closed, so the next job opens the
+// configured port afresh. Waiting runs a local event loop that wakes on arriving characters, a
+// failure of the port or the deadline, so windows stay alive. The port's failures raise the serial
+// error numbers with a description that names the port and says what to do.
 class QtSerialLink : public QObject, public SerialLink {
  public:
   // Returns the port to open; empty means that no port is configured (ErrNoComPort).
   using PortNameSource = std::function<std::string()>;
+  // What the system tells about a port that would not open; the system itself unless a test says.
+  using PortProbe = std::function<SerialPortFacts(const std::string& port)>;
 
-  explicit QtSerialLink(PortNameSource portName, QObject* parent = nullptr);
+  explicit QtSerialLink(PortNameSource portName, PortProbe probe = {}, QObject* parent = nullptr);
 
   void Open(const std::string& settings) override;
   bool IsOpen() const override;
@@ -31,12 +36,13 @@ class QtSerialLink : public QObject, public SerialLink {
 
  private:
   void OnError(QSerialPort::SerialPortError error);
-  void ThrowIfLost() const;
-  void Configure(const std::string& settings);
+  void ThrowIfLost();
 
   PortNameSource portName_;
+  PortProbe probe_;
   QSerialPort port_;
-  std::string lostReason_;  // set when the port failed while open
+  std::string openedName_;  // the name the port was opened under
+  bool lost_ = false;       // the port failed while open
 };
 
 }  // namespace curvedesk

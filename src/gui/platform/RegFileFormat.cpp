@@ -1,5 +1,6 @@
 #include "gui/platform/RegFileFormat.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QMap>
 #include <QString>
@@ -113,6 +114,12 @@ QSettings::Format RegFileFormat() {
   static const QSettings::Format format =
       QSettings::registerFormat(QStringLiteral("reg"), ReadRegFile, WriteRegFile, Qt::CaseSensitive);
   return format;
+}
+
+bool IsDamagedRegFile(const QString& path) {
+  QFile file(path);
+  QSettings::SettingsMap ignored;
+  return file.open(QIODevice::ReadOnly) && !ReadRegFile(file, ignored);
 }
 
 }  // namespace curvedesk

@@ -14,4 +14,8 @@ namespace curvedesk {
 // a uint for a dword and a QString for a string. Backslashes and quotes in strings are escaped.
 QSettings::Format RegFileFormat();
 
+// True when the file at the path can be read but is not in this format. Asked of the file itself:
+// QSettings keeps what it read and reads a file again only once it has changed.
+bool IsDamagedRegFile(const QString& path);
+
 }  // namespace curvedesk

@@ -57,5 +57,15 @@ TEST(SerialPortChoice, DevicePathsAreKeptWithTheirPositionInTheList) {
   EXPECT_EQ(ConfiguredPortName(none.comPort, none.comDevice, PortNaming::DevicePaths), "");
 }
 
+TEST(SerialPortChoice, TheFieldStandsForTheEntryItShowsOrForWhatWasTyped) {
+  const std::vector<PortEntry> entries{
+      {"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"},
+      {"/dev/ttyS0", "/dev/ttyS0"}};
+  EXPECT_EQ(PortOfEntryText("/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)", entries), entries[0].port);
+  EXPECT_EQ(PortOfEntryText(entries[0].port, entries), entries[0].port);
+  EXPECT_EQ(PortOfEntryText(" /dev/pts/3 ", entries), "/dev/pts/3");
+  EXPECT_EQ(PortOfEntryText("", entries), "");
+}
+
 }  // namespace
 }  // namespace curvedesk

@@ -53,9 +53,46 @@ TEST(PortDetection, ProbesComOneToSixteen) {
 }
 
 TEST(PortDetection, ListsUsbAdaptersFirst) {
-  EXPECT_EQ(ListSerialDevices({{"/dev/ttyS1", false}, {"/dev/ttyUSB1", true}, {"/dev/ttyS0", false}, {"/dev/ttyACM0", true}}),
+  EXPECT_EQ(JoinPorts(ListSerialDevices({{.path = "/dev/ttyS1"},
+                                         {.path = "/dev/ttyUSB1", .usbAdapter = true},
+                                         {.path = "/dev/ttyS0"},
+                                         {.path = "/dev/ttyACM0", .usbAdapter = true}})),
             "/dev/ttyACM0,/dev/ttyUSB1,/dev/ttyS0,/dev/ttyS1");
-  EXPECT_EQ(ListSerialDevices({}), "");
+  EXPECT_EQ(JoinPorts(ListSerialDevices({})), "");
+}
+
+TEST(PortDetection, AnAdapterKeepsItsStableNameAndIsShownWithWhatItSays) {
+  const std::vector<PortEntry> entries =
+      ListSerialDevices({{.path = "/dev/ttyS0"},
+                         {.path = "/dev/ttyUSB0",
+                          .usbAdapter = true,
+                          .stablePath = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                          .description = "FT232R USB UART",
+                          .manufacturer = "FTDI"}});
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0], (PortEntry{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                                   "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"}));
+  EXPECT_EQ(entries[1], (PortEntry{"/dev/ttyS0", "/dev/ttyS0"}));
+
+  const struct {
+    const char* description;
+    const char* manufacturer;
+    const char* label;
+  } labels[] = {
+      {"FT232R USB UART", "FTDI", "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"},
+      {"FTDI USB Serial", "FTDI", "/dev/ttyUSB0 \u2014 FTDI USB Serial"},  // the maker said once
+      {"", "Prolific", "/dev/ttyUSB0 \u2014 Prolific"},
+      {"USB Serial", "", "/dev/ttyUSB0 \u2014 USB Serial"},
+      {"", "", "/dev/ttyUSB0"},
+  };
+  for (const auto& c : labels) EXPECT_EQ(PortLabel("/dev/ttyUSB0", c.description, c.manufacturer), c.label);
+}
+
+TEST(PortDetection, TheStoredListIsLabelledFromThePortsPresent) {
+  const std::vector<PortEntry> present{{"/dev/ttyUSB0", "/dev/ttyUSB0 \u2014 USB Serial"}};
+  EXPECT_EQ(EntriesOfList("/dev/ttyS0,/dev/ttyUSB0", present),
+            (std::vector<PortEntry>{{"/dev/ttyS0", "/dev/ttyS0"}, present[0]}));
+  EXPECT_EQ(JoinPorts(EntriesOfList("COM1,COM3", {})), "COM1,COM3");
 }
 
 TEST(SerialPortSettings, NamesTheConfiguredPort) {

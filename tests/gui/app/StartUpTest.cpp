@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDate>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTest>
@@ -126,6 +127,36 @@ TEST_F(StartUpTest, ARegistryFailureEndsStartUpWithItsMessage) {
   EXPECT_EQ(run.prompter.asked[0].title, "Error");
   EXPECT_EQ(run.prompter.asked[0].text, GetErrorMessage(ErrRegistryCorrupt));
   EXPECT_EQ(run.startUp.MainWindow(), nullptr);
+}
+
+TEST_F(StartUpTest, ADamagedSettingsFileIsSetAsideAndTheProgramStartsWithTheDefaults) {
+  std::filesystem::create_directories(dir.Path() / "config");
+  const std::string damaged = "[Software\\Korvane\\Tarvo\\1.0\\Vista]\n\"ComPort\"=dword:00000003\n\x01\x02garbage\n";
+  dir.Write("config/settings.reg", damaged);
+  const std::string copy =
+      dir.File("config/settings-damaged-" + QDate::currentDate().toString(Qt::ISODate).toStdString() + ".reg");
+  {
+    Run run(*this, store);
+    ASSERT_TRUE(run.startUp.Run("")) << ::testing::PrintToString(run.prompter.Texts());
+    EXPECT_TRUE(run.startUp.MainWindow()->isVisible());
+    ASSERT_EQ(run.prompter.asked.size(), 1u) << "told once";
+    EXPECT_EQ(run.prompter.asked[0].title, "Settings");
+    EXPECT_NE(run.prompter.asked[0].text.find(copy), std::string::npos);
+    EXPECT_NE(run.prompter.asked[0].text.find("defaults"), std::string::npos);
+    EXPECT_EQ(ReadAll(copy), damaged);
+    EXPECT_EQ(run.context.settings.ComPort, 1);
+    EXPECT_EQ(run.context.settings.DefCurveFilePath, DefaultCurveFolder(folders));
+
+    // Damaged again while the program runs: the settings of this run are saved all the same.
+    run.context.settings.ComPort = 5;
+    dir.Write("config/settings.reg", damaged);
+    EXPECT_TRUE(run.startUp.MainWindow()->close());
+    EXPECT_EQ(run.prompter.asked.size(), 2u);
+  }
+  Run next(*this, store);
+  ASSERT_TRUE(next.startUp.Run(""));
+  EXPECT_TRUE(next.prompter.asked.empty());
+  EXPECT_EQ(next.context.settings.ComPort, 5);
 }
 
 TEST_F(StartUpTest, ACorruptIgnitionDescriptionEndsStartUp) {

@@ -174,7 +174,11 @@ TEST_F(ChangeRevLimit, ProgramWantsAValidRpm) {
 class SerialPortDialog : public ::testing::Test {
  protected:
   std::unique_ptr<FormCfgSerialPort> Open(PortNaming naming = PortNaming::Numbered) {
-    auto dialog = std::make_unique<FormCfgSerialPort>(settings, store, prompter, naming, [this] { return detected; });
+    auto dialog = std::make_unique<FormCfgSerialPort>(settings, store, prompter, naming, [this] {
+      std::vector<PortEntry> present = EntriesOfList(detected, {});
+      present.insert(present.end(), adapters.begin(), adapters.end());
+      return present;
+    });
     dialog->show();
     return dialog;
   }
@@ -197,6 +201,7 @@ class SerialPortDialog : public ::testing::Test {
   MemoryRegistryStore store;
   ScriptedPrompter prompter;
   std::string detected;
+  std::vector<PortEntry> adapters;  // detected after `detected`, with what they say they are
 };
 
 TEST_F(SerialPortDialog, LoadsTheListAndSelectsTheConfiguredPort) {
@@ -273,6 +278,75 @@ TEST_F(SerialPortDialog, ATypedPortIsTakenOrRefusedWithAMessage) {
   Click(*paths, "cmdOK");
   EXPECT_EQ(Stored(kComDeviceValue), "/dev/pts/9");
   EXPECT_EQ(ConfiguredPortName(settings.ComPort, settings.ComDevice, PortNaming::DevicePaths), "/dev/pts/9");
+}
+
+TEST_F(SerialPortDialog, TheListFollowsAdaptersWhileOpenKeepingTheChoiceAndThePort) {
+  const PortEntry ftdi{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                       "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"};
+  settings.ComPortsList = "/dev/ttyS0";
+  settings.ComPort = 1;
+  settings.ComDevice = "/dev/ttyS0";
+  detected = "/dev/ttyS0";
+  auto dialog = Open(PortNaming::DevicePaths);
+  auto* list = Child<QComboBox>(*dialog, "cboSerialPort");
+  auto* refresh = dialog->findChild<QTimer*>("tmrRefreshPorts");
+  ASSERT_NE(refresh, nullptr);
+  EXPECT_TRUE(refresh->isActive());
+  EXPECT_EQ(refresh->interval(), 1000);
+  const auto tick = [&] { QMetaObject::invokeMethod(refresh, "timeout"); };
+
+  // Plugged in: listed with what it says it is; the shown port and the settings stay.
+  adapters = {ftdi};
+  tick();
+  EXPECT_EQ(Entries(*dialog), (QStringList{"/dev/ttyS0", "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"}));
+  EXPECT_EQ(ShownEntry(*dialog), "/dev/ttyS0");
+  EXPECT_EQ(settings.ComDevice, "/dev/ttyS0");
+  EXPECT_EQ(settings.ComPortsList, "/dev/ttyS0," + ftdi.port);
+
+  // Chosen: the stable name is the port.
+  list->setCurrentIndex(1);
+  emit list->activated(1);
+  EXPECT_EQ(settings.ComDevice, ftdi.port);
+  const std::int32_t chosenPort = settings.ComPort;
+
+  // Pulled out and plugged in again: the choice stays in the field and comes back to its entry.
+  adapters.clear();
+  tick();
+  EXPECT_EQ(Entries(*dialog), QStringList{"/dev/ttyS0"});
+  EXPECT_EQ(ShownEntry(*dialog).toStdString(), ftdi.port);
+  EXPECT_EQ(settings.ComPort, chosenPort);
+  EXPECT_EQ(settings.ComDevice, ftdi.port);
+  adapters = {ftdi};
+  tick();
+  EXPECT_EQ(ShownEntry(*dialog).toStdString(), ftdi.label);
+  EXPECT_EQ(list->currentIndex(), 1);
+
+  // A typed port stays as typed while the list changes.
+  list->lineEdit()->setText("/dev/pts/9");
+  adapters.clear();
+  tick();
+  EXPECT_EQ(ShownEntry(*dialog), "/dev/pts/9");
+  list->setCurrentIndex(0);
+  adapters = {ftdi};
+  tick();
+  Click(*dialog, "cmdOK");
+  EXPECT_EQ(Stored(kComDeviceValue), "/dev/ttyS0");
+  EXPECT_EQ(Stored("ComPortsList"), "/dev/ttyS0," + ftdi.port);
+  EXPECT_FALSE(refresh->isActive()) << "no polling once the dialog is gone";
+}
+
+TEST_F(SerialPortDialog, OkStoresTheStableNameOfTheAdapterShown) {
+  const PortEntry ftdi{"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+                       "/dev/ttyUSB0 \u2014 FT232R USB UART (FTDI)"};
+  adapters = {ftdi};
+  auto dialog = Open(PortNaming::DevicePaths);
+  Click(*dialog, "cmdDetectPorts");
+  EXPECT_EQ(ShownEntry(*dialog).toStdString(), ftdi.label);
+  EXPECT_EQ(Child<QComboBox>(*dialog, "cboSerialPort")->itemData(0, Qt::ToolTipRole).toString().toStdString(),
+            ftdi.port);
+  Click(*dialog, "cmdOK");
+  EXPECT_EQ(Stored(kComDeviceValue), ftdi.port);
+  EXPECT_EQ(ConfiguredPortName(settings.ComPort, settings.ComDevice, PortNaming::DevicePaths), ftdi.port);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ class IgnitionFixture : public MainWindowFixture {
     context.settings.ComDevice = pty.DevicePath();
     SaveSerialPortChoice(store, kSettingsKey, 1, pty.DevicePath(), pty.DevicePath());
     commands = std::make_unique<IgnitionCommands>(context, store, prompter, dialogs, session, window.get());
-    commands->SetPortDetector([this] { return pty.DevicePath(); });
+    commands->SetPortDetector([this] { return std::vector<PortEntry>{{pty.DevicePath(), pty.DevicePath()}}; });
     window->SetIgnitionCommands(*commands);
   }
 

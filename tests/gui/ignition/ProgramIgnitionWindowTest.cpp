@@ -2,12 +2,15 @@
 // emulated board on a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
 #include <fstream>
 
 #include "core/common/ErrorMessages.h"
 #include "core/common/Utils.h"
 #include "core/ignition/CurveFixtures.h"
+#include "core/ignition/SerialErrors.h"
+#include "core/ignition/SerialPortDiagnosis.h"
 #include "gui/widgets/FormProgress.h"
 #include "gui/ignition/FormScrollText.h"
 #include "gui/ignition/IgnitionFixture.h"
@@ -156,6 +159,49 @@ TEST_F(ProgramIgnitionWindow, BoardFailuresShowTheirMessageWithTheWindowsClosed)
     EXPECT_TRUE(Action("mnuFileProgramIgnition")->isEnabled());
     SetBoardOptions([](board::BoardOptions& options) { options.faults = {}; });
   }
+}
+
+TEST_F(ProgramIgnitionWindow, AnUnpluggedProgrammerStopsTheRunSayingSoAndThePortWorksAgainOncePluggedBackIn) {
+  SetBoardOptions([](board::BoardOptions& options) { options.faults.dropAfterRecord = 2; });
+  const std::string unplugged = pty.DevicePath();
+  ShowFinishedCurve();
+  prompter.answers = {Answer::Ok};
+  // What the windows show while the message is read.
+  QString progressLine;
+  bool windowsUp = false;
+  prompter.whileAsked = [&](const ScriptedPrompter::Question& question) {
+    if (question.title != "Error") return;
+    windowsUp = commands->LogWindow()->isVisible() && commands->ProgressWindow()->isVisible();
+    progressLine = commands->ProgressWindow()->findChild<QLabel*>("lblProgress")->text();
+  };
+  Action("mnuFileProgramIgnition")->trigger();
+
+  ASSERT_EQ(prompter.asked.size(), 2u);
+  const std::string message = GetErrorMessage(ErrSerialPortLost, DescribePortLost(unplugged).Description());
+  EXPECT_EQ(prompter.asked[1].text, message);
+  EXPECT_NE(message.find("The programmer was disconnected"), std::string::npos);
+  EXPECT_TRUE(windowsUp);
+  EXPECT_EQ(progressLine, "The programmer was disconnected.");
+  EXPECT_TRUE(commands->LogWindow()->Text().endsWith("-------------------------- ERROR ---------------------------\n" +
+                                                     QString::fromStdString(message).replace("\r\n", "\n") + "\n"));
+  EXPECT_FALSE(commands->LogWindow()->isVisible());
+
+  // Plugged back in, under another name: Detect Ports finds it, and the same program programs it.
+  ASSERT_NE(pty.DevicePath(), unplugged);
+  script.Then([](QDialog& dialog) {
+    ModalScript::Click("cmdDetectPorts")(dialog);
+    ModalScript::Click("cmdOK")(dialog);
+  });
+  Action("mnuConfigSerialPort")->trigger();
+  EXPECT_TRUE(script.Done());
+  EXPECT_EQ(context.settings.ComDevice, pty.DevicePath());
+  prompter.whileAsked = nullptr;
+  prompter.asked.clear();
+  prompter.answers = {Answer::Ok};
+  Action("mnuFileProgramIgnition")->trigger();
+  ASSERT_EQ(prompter.asked.size(), 2u);
+  EXPECT_EQ(prompter.asked[1].text, "Ignition programmed successfully");
+  EXPECT_EQ(Plain(0x0611 + 94 * 1), 0x79);
 }
 
 TEST_F(ProgramIgnitionWindow, RevLimit6000GoesToTheFourSlots) {

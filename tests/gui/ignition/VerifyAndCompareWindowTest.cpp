@@ -86,7 +86,7 @@ TEST_F(VerifyAndCompareWindow, CompareIsOfferedWhereProgrammingIs) {
   EXPECT_FALSE(compare->isEnabled()) << "no curve";
   ShowCurve(TwoStateCurve());
   EXPECT_TRUE(compare->isEnabled());
-  window->ClearCurveControls();
+  document->Close();
   EXPECT_FALSE(compare->isEnabled());
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QFile>
 #include <filesystem>
 #include <functional>
@@ -59,6 +60,29 @@ TEST_F(QtRegistryStoreTest, CorruptFileIsErrRegistryCorrupt) {
   dir.Write("config/settings.reg", "[Software\\Korvane]\n\"ComPort\"=dword:zz\n");
   QtRegistryStore store(file);
   EXPECT_EQ(ErrorOf([&] { RegGetDword(store, kKey, "ComPort"); }), ErrRegistryCorrupt);
+}
+
+TEST_F(QtRegistryStoreTest, ADamagedFileIsSetAsideWithTheDateAndTheSettingsStartAfresh) {
+  std::filesystem::create_directories(dir.Path() / "config");
+  const std::string damaged = "[Software\\Korvane]\n\"ComPort\"=dword:zz\n";
+  const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+  QtRegistryStore store(file);
+
+  for (const std::string& copy : {"settings-damaged-" + today + ".reg", "settings-damaged-" + today + "-2.reg"}) {
+    dir.Write("config/settings.reg", damaged);
+    EXPECT_EQ(store.SetAsideDamagedStore(), dir.File("config/" + copy));
+    EXPECT_EQ(testing::ReadAll(dir.File("config/" + copy)), damaged) << "the damaged copy is kept as it was";
+    EXPECT_FALSE(std::filesystem::exists(dir.File("config/settings.reg")));
+    RegCreateKeyPath(store, kKey);
+    RegSetDword(store, kKey, "ComPort", 3);
+    EXPECT_EQ(RegGetDword(store, kKey, "ComPort"), 3);
+  }
+
+  // A file that reads well, or none at all, is not set aside.
+  EXPECT_EQ(store.SetAsideDamagedStore(), std::nullopt);
+  EXPECT_EQ(RegGetDword(store, kKey, "ComPort"), 3);
+  std::filesystem::remove(dir.File("config/settings.reg"));
+  EXPECT_EQ(store.SetAsideDamagedStore(), std::nullopt);
 }
 
 TEST_F(QtRegistryStoreTest, UnknownRootFails) {

@@ -1,15 +1,20 @@
-#include "gui/platform/QtSerialLink.h"
-
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "core/common/AppError.h"
 #include "core/ignition/Firmware.h"
 #include "core/ignition/Programmer.h"
 #include "core/ignition/SerialErrors.h"
+#include "core/ignition/SerialPortDiagnosis.h"
 #include "emulator/PtyBoard.h"
+#include "gui/platform/QtSerialLink.h"
+#include "gui/platform/SerialPortProbe.h"
 #include "support/TempDir.h"
 
 namespace curvedesk {
@@ -28,6 +33,15 @@ ErrorNumber ErrorOf(const std::function<void()>& action) {
     return error.Number();
   }
   return 0;
+}
+
+AppError FailureOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const AppError& error) {
+    return error;
+  }
+  return AppError(0);
 }
 
 // The real protocol limits, shortened where a fault would otherwise keep a test for seconds, but
@@ -66,7 +80,8 @@ TEST(QtSerialLink, RunsJobsAgainstTheBoardOnAPseudoTerminal) {
   PtyFixture fixture;
   fixture.WriteJob();
   fixture.pty.WithBoard([](BoardModel& board) {
-    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x05F8, 4), (std::vector<std::uint8_t>{0x00, 0x12, 0x34, 0x78}));
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kPlain, 0x05F8, 4),
+              (std::vector<std::uint8_t>{0x00, 0x12, 0x34, 0x78}));
     EXPECT_EQ(board.Memory().Bytes(BoardMemory::kStar, 6, 2), (std::vector<std::uint8_t>{0x01, 0x80}));
   });
 
@@ -84,7 +99,9 @@ TEST(QtSerialLink, EachBoardFaultEndsTheJobWithItsError) {
   } cases[] = {
       {"silent", {.silent = true}, ErrBoardNotResponding},
       {"rejects a record", {.rejectRecord = 2, .rejectWith = '%'}, ErrProgramming},
-      {"noise before the answers", {.garbageBefore = board::kIdentifyAnswer | board::kReadyAnswer | board::kEndAnswer}, 0},
+      {"noise before the answers",
+       {.garbageBefore = board::kIdentifyAnswer | board::kReadyAnswer | board::kEndAnswer},
+       0},
       {"no end answer", {.noEndAnswer = true}, ErrProgramming},
       {"link dropped", {.dropAfterRecord = 1}, ErrSerialPortLost},
       {"ready too slow", {.slowReady = 2500ms}, ErrProgramming},
@@ -100,7 +117,8 @@ TEST(QtSerialLink, UpgradesFirmware) {
     void SetProgress(int) override {}
   } progress;
   std::string file;
-  for (char c : std::string(":021000001234A8\r\n:0206110029BFFF\r\n:00000001FF")) file += static_cast<char>(c ^ FirmwareXorKey);
+  for (char c : std::string(":021000001234A8\r\n:0206110029BFFF\r\n:00000001FF"))
+    file += static_cast<char>(c ^ FirmwareXorKey);
   testing::TempDir dir;
   PtyFixture fixture;
   ProgramFirmware(fixture.programmer, dir.Write("ign2105.rzx", file + '\0'), progress);
@@ -156,6 +174,86 @@ TEST(QtSerialLink, KeepsEventsRunningWhileItWaits) {
   timer.start(10);
   EXPECT_FALSE(fixture.link.WaitForInput(200ms));
   EXPECT_GT(ticks, 5);
+}
+
+// The port's lock taken as another serial program takes it: a lock file naming a running process,
+// where the serial component looks for one. Root ignores a device's exclusive use but not a lock.
+std::unique_ptr<QLockFile> LockPort(const std::string& port) {
+  for (const std::string& candidate : SerialLockFileCandidates(port)) {
+    const QFileInfo directory(QFileInfo(QString::fromStdString(candidate)).absolutePath());
+    if (!directory.isReadable() || !directory.isWritable()) continue;
+    auto lock = std::make_unique<QLockFile>(QString::fromStdString(candidate));
+    if (lock->tryLock()) return lock;
+  }
+  return nullptr;
+}
+
+TEST(QtSerialLink, ALockedPortNamesTheProgramThatHoldsTheLock) {
+  PtyFixture fixture;
+  const auto lock = LockPort(fixture.pty.DevicePath());
+  ASSERT_NE(lock, nullptr);
+  const AppError error = FailureOf([&] { fixture.link.Open("19200,n,8,1"); });
+  EXPECT_EQ(error.Number(), ErrSerialPortOpen);
+  const std::string self = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
+  EXPECT_EQ(error.Description(),
+            "The serial port " + fixture.pty.DevicePath() + " is locked by another program: " + self + " (process " +
+                std::to_string(QCoreApplication::applicationPid()) + "). Close that program and try again.");
+  EXPECT_FALSE(fixture.link.IsOpen());
+}
+
+TEST(QtSerialLink, PermissionAndBusyAreToldApartByWhatTheSystemSays) {
+  // The serial component fails the open with its permission error (a lock makes it do so for
+  // real); the facts the system gives decide what the user reads.
+  PtyFixture fixture;
+  const auto lock = LockPort(fixture.pty.DevicePath());
+  ASSERT_NE(lock, nullptr);
+  SerialPortFacts denied;
+  denied.examined = true;
+  denied.readWriteAllowed = false;
+  denied.group = "dialout";
+  SerialPortFacts busy;
+  busy.examined = true;
+  busy.heldExclusively = true;
+  busy.users = {{4321, "minicom"}};
+  const struct {
+    const char* name;
+    SerialPortFacts facts;
+    std::string ending;
+  } cases[] = {
+      {"no permission", denied,
+       ", which belongs to the group dialout. To use it, add yourself to the group dialout with: sudo usermod -aG "
+       "dialout $USER, then log out and in."},
+      {"busy", busy, " is in use by another program: minicom (process 4321). Close that program and try again."},
+  };
+  for (const auto& c : cases) {
+    std::string asked;
+    QtSerialLink link([&] { return fixture.pty.DevicePath(); },
+                      [&](const std::string& port) {
+                        asked = port;
+                        return c.facts;
+                      });
+    const AppError error = FailureOf([&] { link.Open("19200,n,8,1"); });
+    EXPECT_EQ(error.Number(), ErrSerialPortOpen) << c.name;
+    EXPECT_TRUE(error.Description().ends_with(c.ending)) << c.name << ": " << error.Description();
+    EXPECT_EQ(asked, fixture.pty.DevicePath()) << c.name;
+  }
+}
+
+TEST(QtSerialLink, AnUnpluggedProgrammerEndsTheJobAndTheNextJobOpensThePortWhereItCameBack) {
+  PtyFixture fixture({.faults = {.dropAfterRecord = 1}});
+  const std::string unplugged = fixture.pty.DevicePath();
+  const AppError lost = FailureOf([&] { fixture.WriteJob(); });
+  // Lost, not the silence after it: the failure of the port itself ends the job.
+  EXPECT_EQ(lost.Number(), ErrSerialPortLost);
+  EXPECT_EQ(lost.Description(), DescribePortLost(unplugged).Description());
+  EXPECT_FALSE(fixture.link.IsOpen());
+
+  EXPECT_NE(fixture.pty.DevicePath(), unplugged) << "the board came back on another terminal";
+  fixture.WriteJob();
+  EXPECT_TRUE(fixture.link.IsOpen());
+  fixture.pty.WithBoard([](BoardModel& board) {
+    EXPECT_EQ(board.Memory().Bytes(BoardMemory::kStar, 6, 2), (std::vector<std::uint8_t>{0x01, 0x80}));
+  });
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class ScriptedPrompter : public Prompter {
 
   Answer Ask(const std::string& title, const std::string& text, Icon, Buttons buttons) override {
     asked.push_back({title, text, buttons});
+    if (whileAsked) whileAsked(asked.back());
     if (answers.empty()) return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     const Answer answer = answers.front();
     answers.pop_front();
@@ -36,6 +38,8 @@ class ScriptedPrompter : public Prompter {
 
   std::deque<Answer> answers;
   std::vector<Question> asked;
+  // Runs while a question is up, as a person would look at the windows then.
+  std::function<void(const Question&)> whileAsked;
 };
 
 // Answers the Open and Save As dialogs from a script; an empty or missing answer is a cancel.
