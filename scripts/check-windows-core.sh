@@ -50,9 +50,11 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko installer: the tests need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# A western Windows locale: the ANSI code page is Windows-1252, as on the machines the program
-# is used on, so file names outside ASCII take the path they take there.
-export LANG=en_US.UTF-8
+# Wine keeps file names on the Linux side in the locale's encoding, which has to be UTF-8 for names
+# outside ASCII (C.UTF-8 is always there); Windows programs still get the western ANSI code page,
+# Windows-1252, as on most machines the program runs on.
+unset LANG LANGUAGE
+export LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
 
 failed=()
