@@ -48,8 +48,11 @@ echo "=== windows-core: test under Wine"
 export WINEPREFIX=$build_dir/wine
 export WINEARCH=win64
 export WINEDEBUG=-all
-# No Mono or Gecko installer: the tests need neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer: the tests need neither. No menu entries for the prefix's programs, and
+# a home of its own, so that making the prefix leaves the user's desktop and home as they were.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export HOME=$build_dir/home
+mkdir -p "$HOME"
 # Wine keeps file names on the Linux side in the locale's encoding, which has to be UTF-8 for names
 # outside ASCII (C.UTF-8 is always there); Windows programs still get the western ANSI code page,
 # Windows-1252, as on most machines the program runs on.
