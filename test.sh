@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds with warnings as errors and runs every test, then does the same
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer; then checks the installed program and its
+# Debian package, and the core built for Windows under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,3 +16,6 @@ for preset in ci asan; do
   echo "=== $preset: test"
   ctest --preset "$preset" -j "$jobs"
 done
+
+scripts/check-packaging.sh build/ci
+scripts/check-windows-core.sh

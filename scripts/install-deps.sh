@@ -4,10 +4,14 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-svg-dev libqt6svg6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   xvfb xauth poppler-utils fonts-dejavu-core
+  # Desktop integration and the Debian package (scripts/check-packaging.sh).
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev
+  # The core built for Windows and tested under Wine (scripts/check-windows-core.sh).
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 
 missing=()

@@ -64,14 +64,22 @@ bool StartUp(CliContext& context, AppContext& app) {
   return true;
 }
 
-  ReportProblem(context, subject, ErrorLine(error));
-  // A failed verification names the bytes that differ, one a line.
-  if (error.Number() != ErrVerify || error.Description().empty()) return;
-  for (const std::string& difference : CrLfLines(error.Description())) context.err << "    " << difference << "\n";
+std::optional<std::string> OpenProblem(const AppContext& app, const std::string& path, CurveData& curve) {
+  // A file that is not there is no damaged curve file: say what the system says.
+  if (auto reason = UnreadableFileReason(path)) return reason;
+  try {
+    ClearCurve(curve, app.defaultGraph);
+    LoadCurveFile(curve, path, app.ignitionDescriptions, app.defaultGraph);
+  } catch (const AppError& error) {
+    return ErrorLine(error);
+  }
+  return std::nullopt;
 }
 
-void ReportProblem(CliContext& context, const std::string& subject, const std::string& text) {
-  context.err << "curvedesk-cli: " << subject << ": " << text << "\n";
+bool OpenReporting(CliContext& context, const AppContext& app, const std::string& path, CurveData& curve) {
+  const auto problem = OpenProblem(app, path, curve);
+  if (problem) ReportProblem(context, path, *problem);
+  return !problem;
 }
 
 }  // namespace curvedesk::cli

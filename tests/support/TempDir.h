@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/PathText.h"
+
 namespace curvedesk::testing {
 
 // A folder of its own for one test, removed with everything in it afterwards.
@@ -26,10 +28,11 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  std::string File(std::string_view name) const { return (path_ / name).string(); }
+  // Names are UTF-8, as everywhere in the program.
+  std::string File(std::string_view name) const { return Utf8FromPath(path_ / PathFromUtf8(name)); }
 
   std::string Write(std::string_view name, std::string_view bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary);
+    std::ofstream out(path_ / PathFromUtf8(name), std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return File(name);
   }
@@ -39,7 +42,7 @@ class TempDir {
 };
 
 inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

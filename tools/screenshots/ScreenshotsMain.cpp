@@ -18,5 +18,6 @@ int main(int argc, char* argv[]) {
   curvedesk::shots::TakeIgnitionShots(folder);
   curvedesk::shots::TakeWizardShots(folder);
   curvedesk::shots::TakeDialogShots(folder);
+  curvedesk::shots::TakeIconShots(folder);
   return 0;
 }

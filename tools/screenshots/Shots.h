@@ -17,5 +17,7 @@ void TakeMainWindowShots(const QString& folder);
 void TakeIgnitionShots(const QString& folder);
 void TakeWizardShots(const QString& folder);
 void TakeDialogShots(const QString& folder);
+// The program and document icons at the sizes a desktop shows them.
+void TakeIconShots(const QString& folder);
 
 }  // namespace curvedesk::shots

@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
 #include "core/common/AppError.h"
 #include "core/common/FileErrors.h"
+#include "core/common/PathText.h"
 
 namespace curvedesk {
 
@@ -17,9 +19,19 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-FileHandle OpenOrRaise(const std::string& path, const char* mode) {
+std::FILE* OpenFile(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+  // The wide call, so that the name reaches the disk as the characters it is (PathText.h).
+  const std::wstring wideMode(mode, mode + std::strlen(mode));
+  return _wfopen(path.c_str(), wideMode.c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
+
+FileHandle OpenOrRaise(const std::filesystem::path& path, const char* mode) {
   errno = 0;
-  FileHandle file(std::fopen(path.c_str(), mode));
+  FileHandle file(OpenFile(path, mode));
   if (!file) RaiseError(path.empty() ? ErrBadFileName : FileErrorFromErrno(errno));
   return file;
 }
@@ -41,7 +53,8 @@ void CloseOrRaise(FileHandle& file) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& utf8Path) {
+  const std::filesystem::path path = PathFromUtf8(utf8Path);
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
@@ -59,7 +72,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (path.empty()) RaiseError(ErrBadFileName);
-  const std::filesystem::path target(path);
+  const std::filesystem::path target = PathFromUtf8(path);
   std::error_code error;
   if (std::filesystem::is_directory(target, error)) RaiseError(ErrPathFileAccess);
 
@@ -73,7 +86,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   std::filesystem::path temporary = target;
   temporary += ".saving~";
   try {
-    FileHandle file = OpenOrRaise(temporary.string(), "wb");
+    FileHandle file = OpenOrRaise(temporary, "wb");
     WriteAllOrRaise(file.get(), bytes);
     CloseOrRaise(file);
     std::filesystem::rename(temporary, target, error);
@@ -85,12 +98,12 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 void TruncateFile(const std::string& path) {
-  FileHandle file = OpenOrRaise(path, "wb");
+  FileHandle file = OpenOrRaise(PathFromUtf8(path), "wb");
   CloseOrRaise(file);
 }
 
 void AppendBlankLines(const std::string& path, int count) {
-  FileHandle file = OpenOrRaise(path, "ab");
+  FileHandle file = OpenOrRaise(PathFromUtf8(path), "ab");
   std::string lines;
   for (int i = 0; i < count; ++i) lines += "\r\n";
   WriteAllOrRaise(file.get(), lines);

@@ -6,7 +6,8 @@
 
 namespace curvedesk {
 
-// Whole-file helpers. Every failure raises AppError with the run-time file error number.
+// Whole-file helpers on UTF-8 file names (PathText.h). Every failure raises AppError with the
+// run-time file error number.
 
 // The file's bytes, or nothing when it does not exist. Other failures (a folder in its place,
 // no permission) raise.

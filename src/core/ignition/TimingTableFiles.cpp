@@ -7,6 +7,7 @@
 #include "core/common/FileErrors.h"
 #include "core/common/FileRoutines.h"
 #include "core/common/IniFile.h"
+#include "core/common/PathText.h"
 #include "core/model/CylinderLayouts.h"
 
 namespace curvedesk {
@@ -21,7 +22,7 @@ void CopyDataFile(const AppFolders& folders, const std::string& name, const std:
   const auto bytes = ReadFileBytes(DataFilePath(folders, name));
   if (!bytes) RaiseError(ErrPathNotFound, "Missing data file " + DataFilePath(folders, name));
   std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(destination).parent_path(), error);
+  std::filesystem::create_directories(PathFromUtf8(destination).parent_path(), error);
   if (error) RaiseError(FileErrorFromSystem(error));
   WriteFileAtomically(destination, *bytes);
 }
@@ -43,13 +44,14 @@ std::string TimingTableToUse(const AppFolders& folders, std::string_view custTyp
   if (auto file = TimingTableVariantFile(custType)) return DataFilePath(folders, *file);
   std::error_code error;
   const std::string table = TimingTablePath(folders);
-  return std::filesystem::exists(table, error) ? table : DataFilePath(folders, kDefaultTimingTableFile);
+  return std::filesystem::exists(PathFromUtf8(table), error) ? table : DataFilePath(folders, kDefaultTimingTableFile);
 }
 
 void InstallDefaultTimingTables(const AppFolders& folders) {
   for (const std::string& destination : {TimingTablePath(folders), CustomNameTablePath(folders)}) {
     std::error_code error;
-    if (!std::filesystem::exists(destination, error)) CopyDataFile(folders, kDefaultTimingTableFile, destination);
+    if (!std::filesystem::exists(PathFromUtf8(destination), error))
+      CopyDataFile(folders, kDefaultTimingTableFile, destination);
   }
 }
 

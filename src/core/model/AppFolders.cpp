@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "core/common/PathText.h"
+
 namespace curvedesk {
 
 namespace {
 std::string Join(const std::string& folder, const std::filesystem::path& rest) {
-  return (std::filesystem::path(folder) / rest).string();
+  return Utf8FromPath(PathFromUtf8(folder) / rest);
 }
 }  // namespace
 
@@ -37,14 +39,14 @@ std::string DefaultFirmwareFolder(const AppFolders& folders) {
 void CreateDefaultDocumentFolders(const AppFolders& folders) {
   for (const std::string& folder : {DefaultCurveFolder(folders), DefaultFirmwareFolder(folders)}) {
     std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
+    std::filesystem::create_directories(PathFromUtf8(folder), ignored);
   }
 }
 
 std::string NearestExistingFolder(const std::string& folder) {
   std::error_code error;
-  for (std::filesystem::path path = std::filesystem::path(folder); !path.empty(); path = path.parent_path()) {
-    if (std::filesystem::is_directory(path, error)) return path.string();
+  for (std::filesystem::path path = PathFromUtf8(folder); !path.empty(); path = path.parent_path()) {
+    if (std::filesystem::is_directory(path, error)) return Utf8FromPath(path);
     if (path == path.parent_path()) break;
   }
   return {};

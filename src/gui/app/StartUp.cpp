@@ -16,12 +16,21 @@
 #include "gui/ui/FormMain.h"
 #include "gui/paint/MakerLogoPainter.h"
 
+// The icon resource lives in the static library, which the linker leaves out unless it is referenced;
+// Q_INIT_RESOURCE references it and must stand outside any namespace.
+static void InitIconResource() { Q_INIT_RESOURCE(curvedesk_icons); }
+
 namespace curvedesk {
 
 namespace {
 
+// The program icon that is installed for the desktop. The maker's logo is painted in its place
+// only when the SVG cannot be drawn (Qt's SVG icon plugin missing).
 QIcon ProgramIcon() {
-  QIcon icon;
+  InitIconResource();
+  QIcon icon(QStringLiteral(":/icons/" CURVEDESK_APP_ID ".svg"));
+  if (!icon.pixmap(QSize(32, 32)).isNull()) return icon;
+  icon = QIcon();
   for (int side : {16, 32, 64, 256}) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
@@ -59,7 +68,12 @@ bool StartUp::Run(const std::string& startupFile) {
     ignitionCommands_ =
         std::make_unique<IgnitionCommands>(context_, store_, prompter_, fileDialogs_, *session_, window_.get());
     window_->SetIgnitionCommands(*ignitionCommands_);
-    window_->setWindowIcon(ProgramIcon());
+    // Every window of the program shows the icon; the desktop file name ties them to their
+    // desktop entry (Wayland compositors find the entry, and so the icon, by that name).
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(CURVEDESK_APP_ID) + (context_.edition == Edition::Compact
+                                                                                ? QStringLiteral("_compact")
+                                                                                : QString()));
     window_->SetUnloadHandler([this] { ShutDown(); });
     InstallTimingTables();
     CreateDefaultDocumentFolders(context_.folders);

@@ -71,6 +71,21 @@ TEST(FileRoutines, SystemErrorsMapToTheRunTimeFileErrors) {
   for (auto [errnoValue, expected] : cases) EXPECT_EQ(FileErrorFromErrno(errnoValue), expected) << errnoValue;
 }
 
+// Names are UTF-8 in memory. Windows keeps them in UTF-16 and reads the bytes given to its narrow
+// file calls in the ANSI code page, which would turn each of these characters into two.
+TEST(FileRoutines, NamesOutsideAsciiAreTheSameCharactersOnDisk) {
+  TempDir dir;
+  const std::string path = dir.File("") + "Z\xC3\xBCndkurve 50\xC2\xB0.crv";
+  const std::filesystem::path onDisk = dir.Path() / std::filesystem::path(u8"Z\u00FCndkurve 50\u00B0.crv");
+  WriteFileAtomically(path, "new");
+  EXPECT_TRUE(std::filesystem::exists(onDisk));
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  TruncateFile(path);
+  AppendBlankLines(path, 1);
+  EXPECT_EQ(std::filesystem::file_size(onDisk), 2u);  // one CR LF
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
 TEST(FileRoutines, ReadFileBytesOfAMissingFileIsNothing) {
   TempDir dir;
   EXPECT_FALSE(ReadFileBytes(dir.File("none")).has_value());

@@ -15,6 +15,22 @@ TEST(PathParts, SplitAtTheLastSeparator) {
   EXPECT_EQ(PathFileName(""), "");
 }
 
+// Where the separator is a backslash (Windows, also taking the slash that Qt and typed paths use),
+// and where a backslash is a character of the name (Linux).
+TEST(PathParts, SplitAtTheSystemsSeparators) {
+#ifdef _WIN32
+  EXPECT_EQ(PathDirectory("C:\\Users\\me\\Curves\\a.crv"), "C:\\Users\\me\\Curves\\");
+  EXPECT_EQ(PathFileName("C:\\Users\\me\\Curves\\a.crv"), "a.crv");
+  EXPECT_EQ(PathFileName("C:\\Users\\me/Curves/a.crv"), "a.crv");
+  EXPECT_EQ(PathFileName("\\\\server\\share\\a.crv"), "a.crv");
+  EXPECT_EQ(AbbreviatePath("C:\\Users\\me\\Curves\\a.crv", 12), "...\\Curves\\a.crv");
+  EXPECT_EQ(AbbreviatePath("\\\\server\\share\\dir\\a.crv", 23), "...\\server\\share\\dir\\a.crv");
+#else
+  EXPECT_EQ(PathFileName("/home/me/a\\b.crv"), "a\\b.crv");
+  EXPECT_EQ(PathDirectory("/home/me/a\\b.crv"), "/home/me/");
+#endif
+}
+
 struct AbbreviateCase {
   const char* path;
   std::size_t maxLen;

@@ -99,6 +99,18 @@ TEST_F(TimingTableFilesTest, InstallPutsTheDefaultTableInBothPlacesOnlyWhenMissi
   EXPECT_EQ(ReadCustomerName(folders_), "edited");
 }
 
+TEST_F(TimingTableFilesTest, TablesInADocumentsFolderOutsideAsciiAreFoundThere) {
+  const AppFolders folders{folders_.dataDir, documents_.File("J\xC3\xB6rg")};  // "Jörg", UTF-8
+  InstallDefaultTimingTables(folders);
+  EXPECT_TRUE(std::filesystem::exists(documents_.Path() / std::filesystem::path(u8"J\u00F6rg") / "Korvane CD" /
+                                      "Tarvo" / "tables.ini"));
+  const std::string edited = "[CustName]\r\nNAME=#edited#\r\n";
+  documents_.Write("J\xC3\xB6rg/Korvane CD/Tarvo/tables.ini", edited);
+  InstallDefaultTimingTables(folders);
+  EXPECT_EQ(ReadAll(TimingTablePath(folders)), edited);
+  EXPECT_EQ(TimingTableToUse(folders, ""), TimingTablePath(folders));
+}
+
 TEST_F(TimingTableFilesTest, InstallWithoutTheShippedTableRaises) {
   std::filesystem::remove(data_.File("tables.ini"));
   EXPECT_THROW(InstallDefaultTimingTables(folders_), AppError);

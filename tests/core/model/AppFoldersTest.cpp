@@ -24,6 +24,15 @@ TEST(DefaultDocumentFolders, AreMadeWhenMissingAndLeftAloneWhenTheyCannotBe) {
   EXPECT_FALSE(fs::exists(DefaultCurveFolder(blocked)));
 }
 
+TEST(DefaultDocumentFolders, AUserFolderOutsideAsciiKeepsItsCharacters) {
+  testing::TempDir dir;
+  const AppFolders folders{dir.File("data"), dir.File("J\xC3\xB6rg/Documents")};  // "Jörg", UTF-8
+  CreateDefaultDocumentFolders(folders);
+  EXPECT_TRUE(fs::is_directory(dir.Path() / fs::path(u8"J\u00F6rg") / "Documents" / "Korvane CD" / "Tarvo" / "Curves"));
+  EXPECT_EQ(NearestExistingFolder(DefaultCurveFolder(folders)), DefaultCurveFolder(folders));
+  EXPECT_EQ(NearestExistingFolder(dir.File("J\xC3\xB6rg/gone")), dir.File("J\xC3\xB6rg"));
+}
+
 TEST(NearestExistingFolder, WalksUpToAFolderThatExists) {
   testing::TempDir dir;
   fs::create_directories(dir.File("a/b"));

@@ -2,8 +2,12 @@
 
 #include <QAction>
 #include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include "core/app/Settings.h"
@@ -174,6 +178,30 @@ TEST_F(StartUpTest, AFailedSaveAtShutDownIsShownAndTheWindowStillCloses) {
   memory.FailValue("LastFileA", win32::kAccessDenied);
   EXPECT_TRUE(run.startUp.MainWindow()->close());
   EXPECT_EQ(run.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrRegistryDenied)});
+}
+
+TEST_F(StartUpTest, EachEditionShowsTheInstalledIconAndNamesItsDesktopEntry) {
+  // The file the desktop shows, drawn by Qt's SVG renderer itself: a window showing the painted
+  // stand-in (icon not linked in, SVG plugin missing) differs from it.
+  QSvgRenderer installedIcon(QStringLiteral(CURVEDESK_SOURCE_DATA_DIR "/icons/org.curvedesk.curvedesk.svg"));
+  ASSERT_TRUE(installedIcon.isValid());
+  QImage expected(64, 64, QImage::Format_ARGB32_Premultiplied);
+  expected.fill(Qt::transparent);
+  QPainter painter(&expected);
+  installedIcon.render(&painter);
+  painter.end();
+
+  for (const Edition edition : {Edition::Full, Edition::Compact}) {
+    Run run(*this, store);
+    run.context.edition = edition;
+    ASSERT_TRUE(run.startUp.Run(""));
+    const QImage shown = run.startUp.MainWindow()->windowIcon().pixmap(QSize(64, 64)).toImage();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), expected);
+    const QString entry = QGuiApplication::desktopFileName() + ".desktop";
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral(CURVEDESK_SOURCE_DATA_DIR "/desktop/") + entry))
+        << entry.toStdString();
+    EXPECT_EQ(entry.contains("compact"), edition == Edition::Compact) << entry.toStdString();
+  }
 }
 
 TEST(InstallerSwitchTest, RegistrationEndsTheProgramWithoutAWindow) {
