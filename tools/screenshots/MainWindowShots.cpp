@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <fstream>
@@ -114,6 +115,16 @@ void TakeMainWindowShots(const QString& folder) {
   Send(*graph, QEvent::MouseMove, graph->ToWidget(QPointF(RpmToX(3900), AngleToY(45))), Qt::LeftButton);
   SaveSettled(window, folder, "main-drag");
   Send(*graph, QEvent::MouseButtonRelease, hovered, Qt::NoButton);
+
+  // The Edit menu after the drag: its entries name the step.
+  auto* edit = window.findChild<QMenu*>(QStringLiteral("mnuEdit"));
+  edit->popup(window.mapToGlobal(QPoint(40, 20)));
+  SaveSettled(*edit, folder, "main-edit-menu");
+  edit->hide();
+
+  // A laptop screen, 1366 x 768 less a task bar.
+  window.resize(FormMain::DefaultSize(QSize(1366, 728)));
+  SaveSettled(window, folder, "main-1366x768");
 
   window.resize(1000, 660);
   SaveSettled(window, folder, "main-small");

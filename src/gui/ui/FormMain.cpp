@@ -38,8 +38,10 @@ constexpr int kTwipsPerInch = 1440;
 constexpr int kNoteLength = 256;
 // The field column keeps one width so the graph takes every pixel the window gains.
 constexpr int kFieldPanelWidth = 380;
-// The widest text in the coil warning, for the height its wrapped lines need.
-constexpr int kWarningTextWidth = kFieldPanelWidth - 70;
+// The size the window's layout was made for; a smaller screen gets what it has room for.
+constexpr QSize kPreferredWindowSize(1280, 820);
+// Room the window system takes around the window (title bar and borders).
+constexpr QSize kWindowFrame(16, 40);
 const char* const kProductName = "Korvane Tarvo";
 const char* const kWebSiteName = "Korvane Online";
 
@@ -288,6 +290,7 @@ void FormMain::BuildCentralArea() {
   splitter->addWidget(BuildGraphPanel());
 
   auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("scrFields"));
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -318,6 +321,8 @@ QWidget* FormMain::BuildGraphPanel() {
   auto* panel = new QWidget;
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(8, 8, 4, 8);
+
+  layout->addWidget(BuildCoilWarning());
 
   auto* header = new QHBoxLayout;
   auto* stateLabel = new QLabel(tr("Sensor &State"));
@@ -413,6 +418,8 @@ QWidget* FormMain::BuildFieldPanel() {
     field->installEventFilter(this);
   layout->addWidget(ignition);
 
+  // The graph's own values and its RPM switch outputs share one box: a laptop screen has no height
+  // to spare for another frame.
   auto* graph = new QGroupBox(tr("Graph"));
   auto* graphForm = new QGridLayout(graph);
   graphForm->setVerticalSpacing(3);
@@ -423,16 +430,12 @@ QWidget* FormMain::BuildFieldPanel() {
     auto* label = new QLabel(caption);
     label->setBuddy(field);
     graphForm->addWidget(label, at, 0);
-    graphForm->addWidget(field, at, 1);
+    graphForm->addWidget(field, at, 2);
   };
   addRow(0, tr("Rev &Limit @ RPM"), txtRevLimit_);
   addRow(1, tr("Number of &Transitions"), cboNumTransitions_);
   addRow(2, tr("Number of S&parks"), cboNumSparks_);
-  layout->addWidget(graph);
 
-  auto* switches = new QGroupBox(tr("RPM Switch Outputs"));
-  auto* switchGrid = new QGridLayout(switches);
-  switchGrid->setVerticalSpacing(3);
   txtRpmSw1Start_ = RpmField("txtRpmSw1Start");
   txtRpmSw1Stop_ = RpmField("txtRpmSw1Stop");
   txtRpmSw2Start_ = RpmField("txtRpmSw2Start");
@@ -441,15 +444,21 @@ QWidget* FormMain::BuildFieldPanel() {
   lblRpmSw1_->setObjectName(QStringLiteral("lblRpmSw1"));
   lblRpmSw2_ = new QLabel(tr("RPM Switch 2 Out @ RPM"));
   lblRpmSw2_->setObjectName(QStringLiteral("lblRpmSw2"));
-  switchGrid->addWidget(new QLabel(tr("Start")), 0, 1, Qt::AlignHCenter);
-  switchGrid->addWidget(new QLabel(tr("Stop")), 0, 2, Qt::AlignHCenter);
-  switchGrid->addWidget(lblRpmSw1_, 1, 0);
-  switchGrid->addWidget(txtRpmSw1Start_, 1, 1);
-  switchGrid->addWidget(txtRpmSw1Stop_, 1, 2);
-  switchGrid->addWidget(lblRpmSw2_, 2, 0);
-  switchGrid->addWidget(txtRpmSw2Start_, 2, 1);
-  switchGrid->addWidget(txtRpmSw2Stop_, 2, 2);
-  layout->addWidget(switches);
+  auto* switches = new QLabel(tr("RPM Switch Outputs"));
+  QFont heading = switches->font();
+  heading.setBold(true);
+  switches->setFont(heading);
+  graphForm->addWidget(switches, 3, 0);
+  graphForm->addWidget(new QLabel(tr("Start")), 3, 1, Qt::AlignHCenter | Qt::AlignBottom);
+  graphForm->addWidget(new QLabel(tr("Stop")), 3, 2, Qt::AlignHCenter | Qt::AlignBottom);
+  graphForm->addWidget(lblRpmSw1_, 4, 0);
+  graphForm->addWidget(txtRpmSw1Start_, 4, 1);
+  graphForm->addWidget(txtRpmSw1Stop_, 4, 2);
+  graphForm->addWidget(lblRpmSw2_, 5, 0);
+  graphForm->addWidget(txtRpmSw2Start_, 5, 1);
+  graphForm->addWidget(txtRpmSw2Stop_, 5, 2);
+  graphForm->setRowMinimumHeight(3, 28);
+  layout->addWidget(graph);
 
   layout->addWidget(BuildCoilPanel());
   layout->addStretch();
@@ -469,6 +478,31 @@ QWidget* FormMain::BuildFieldPanel() {
   connect(cboNumTransitions_, &QComboBox::activated, this, &FormMain::TransitionsChosen);
   connect(cboNumSparks_, &QComboBox::activated, this, &FormMain::SparksChosen);
   return panel;
+}
+
+QWidget* FormMain::BuildCoilWarning() {
+  // Across the top of the graph, where it is seen first and takes two lines instead of ten in the
+  // field column.
+  frWarning_ = new QFrame;
+  frWarning_->setObjectName(QStringLiteral("frWarning"));
+  frWarning_->setFrameShape(QFrame::StyledPanel);
+  frWarning_->setStyleSheet(QStringLiteral(
+      "#frWarning { background: #fff4d6; border: 1px solid #e0a800; border-radius: 4px; }"));
+  auto* warningLayout = new QHBoxLayout(frWarning_);
+  warningLayout->setContentsMargins(8, 4, 8, 4);
+  auto* icon = new QLabel;
+  icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
+  icon->setAlignment(Qt::AlignTop);
+  warningLayout->addWidget(icon);
+  auto* warning = new QLabel(
+      QStringLiteral("<b>%1</b> %2")
+          .arg(tr("You must choose an Ignition Coil Type when creating a curve/map. Choosing the wrong coil type "
+                  "could damage the ignition coil. Choose an ignition coil type to remove this warning message."),
+               tr("Stock coils and any aftermarket coil with a primary resistance of about 3 Ohm count as a "
+                  "\"3 Ohm Primary Coil\".")));
+  warning->setWordWrap(true);
+  warningLayout->addWidget(warning, 1);
+  return frWarning_;
 }
 
 QWidget* FormMain::BuildCoilPanel() {
@@ -492,35 +526,6 @@ QWidget* FormMain::BuildCoilPanel() {
     choice->addWidget(picture);
   }
 
-  frWarning_ = new QFrame;
-  frWarning_->setObjectName(QStringLiteral("frWarning"));
-  frWarning_->setFrameShape(QFrame::StyledPanel);
-  frWarning_->setStyleSheet(QStringLiteral(
-      "#frWarning { background: #fff4d6; border: 1px solid #e0a800; border-radius: 4px; }"));
-  auto* warningLayout = new QVBoxLayout(frWarning_);
-  auto* warning = new QLabel(
-      tr("You must choose an Ignition Coil Type when creating a curve/map. Choosing the wrong coil type could "
-         "damage the ignition coil. Choose an ignition coil type to remove this warning message."));
-  warning->setWordWrap(true);
-  QFont bold = warning->font();
-  bold.setBold(true);
-  warning->setFont(bold);
-  auto* note = new QLabel(tr("Stock coils and any aftermarket coil with a primary resistance of about 3 Ohm "
-                             "count as a \"3 Ohm Primary Coil\"."));
-  note->setWordWrap(true);
-  // The column has a fixed width, so the wrapped lines' height is known; asking for it width by
-  // width would let the scroll area squeeze the labels onto each other.
-  for (QLabel* label : {warning, note}) {
-    const QRect wrapped = QFontMetrics(label->font())
-                              .boundingRect(QRect(0, 0, kWarningTextWidth, 1000), Qt::TextWordWrap, label->text());
-    label->setMinimumHeight(wrapped.height());
-    QSizePolicy fixedLines = label->sizePolicy();
-    fixedLines.setHeightForWidth(false);
-    label->setSizePolicy(fixedLines);
-    warningLayout->addWidget(label);
-  }
-  layout->addWidget(frWarning_);
-
   connect(cboCoilSat_, &QComboBox::activated, this, &FormMain::CoilChosen);
   return coil;
 }
@@ -529,12 +534,16 @@ void FormMain::ApplyWindowPosition() {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
   const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-  resize(std::min(1280, available.width() * 9 / 10), std::min(820, available.height() * 9 / 10));
+  resize(DefaultSize(available.size()));
   QPoint topLeft(qRound(context_.settings.MainLeft * dpi / kTwipsPerInch),
                  qRound(context_.settings.MainTop * dpi / kTwipsPerInch));
   // A position remembered from a larger or another screen must not hide the window.
   if (!QGuiApplication::screenAt(topLeft + QPoint(40, 10))) topLeft = available.topLeft();
   move(topLeft);
+}
+
+QSize FormMain::DefaultSize(const QSize& available) {
+  return kPreferredWindowSize.boundedTo(available - kWindowFrame);
 }
 
 void FormMain::StoreWindowPosition() {

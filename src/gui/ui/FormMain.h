@@ -61,6 +61,10 @@ class FormMain : public QMainWindow {
 
   // The maker's logo kept hidden for printing.
   MakerLogo* PrintLogo() const { return picLogo_; }
+  // The window's first size on a screen whose free area (without task bars) is `available`: the
+  // size its layout was made for, or as much of the screen as there is, less the window's frame.
+  static QSize DefaultSize(const QSize& available);
+
   // The print dialog; tests print to a file in its place.
   void SetPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
@@ -76,6 +80,7 @@ class FormMain : public QMainWindow {
   QWidget* BuildGraphPanel();
   QWidget* BuildFieldPanel();
   QWidget* BuildCoilPanel();
+  QWidget* BuildCoilWarning();
   void ApplyWindowPosition();
   void StoreWindowPosition();
 

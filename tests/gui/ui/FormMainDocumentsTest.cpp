@@ -1,6 +1,10 @@
 #include "gui/ui/MainWindowFixture.h"
 
 #include "core/common/ErrorMessages.h"
+#include "gui/graph/GraphView.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace curvedesk::testing {
 namespace {
@@ -233,6 +237,35 @@ TEST_F(FormMainDocumentsTest, ARejectedFieldStopsTheDocumentCommands) {
   EXPECT_EQ(NoteInFile(path), "graph 0");
   EXPECT_TRUE(revLimit->hasFocus());
   EXPECT_TRUE(Modified());
+}
+
+TEST_F(FormMainDocumentsTest, OnALaptopScreenTheGraphAndEveryFieldShowWithoutScrolling) {
+  // 1366 x 768 with a task bar of 40 pixels.
+  const QSize size = FormMain::DefaultSize(QSize(1366, 728));
+  EXPECT_LE(size.width(), 1366);
+  EXPECT_LE(size.height(), 728);
+  window->resize(size);
+  Open(WriteCurve("four.crv", 4));
+  QApplication::processEvents();
+
+  auto* fields = Find<QScrollArea>("scrFields");
+  EXPECT_FALSE(fields->verticalScrollBar()->isVisible());
+  const QRect shown = fields->viewport()->rect();
+  for (const char* name : {"txtIgnitionNameModel", "txtSensor2", "txtRevLimit", "cboNumSparks", "txtRpmSw2Stop",
+                           "cboCoilSat", "frWarning"}) {
+    auto* widget = Find<QWidget>(name);
+    if (fields->isAncestorOf(widget)) {
+      const QRect at(widget->mapTo(fields->viewport(), QPoint(0, 0)), widget->size());
+      EXPECT_TRUE(shown.contains(at)) << name;
+    }
+    EXPECT_TRUE(widget->isVisible()) << name;
+  }
+  // The whole graph, its labels included, is inside the surface the window gives it.
+  auto* graph = Find<GraphView>("picGraph");
+  EXPECT_GE(graph->ToWidget(kGraphSurface.topLeft()).y(), 0);
+  EXPECT_LE(graph->ToWidget(kGraphSurface.bottomRight()).y(), graph->height());
+  EXPECT_GE(graph->height(), 400);
+  EXPECT_TRUE(Find("txtGraphInfo")->isVisible());
 }
 
 }  // namespace
