@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 
 #include "core/graph/GraphColours.h"
 
@@ -60,10 +61,16 @@ void PaintGrid(QPainter& painter, const GridDrawing& grid) {
     painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
   }
   painter.setPen(Qt::black);
+  // The labels come in a few styles: set a font only when the style changes.
+  std::optional<TextStyle> style;
+  double ascent = 0;
   for (const GridText& text : grid.texts) {
-    painter.setFont(GraphFont(text.style));
-    const QFontMetricsF metrics(painter.font());
-    painter.drawText(QPointF(text.left, text.top + metrics.ascent()), QString::fromStdString(text.text));
+    if (style != text.style) {
+      style = text.style;
+      painter.setFont(GraphFont(text.style));
+      ascent = QFontMetricsF(painter.font()).ascent();
+    }
+    painter.drawText(QPointF(text.left, text.top + ascent), QString::fromStdString(text.text));
   }
 }
 

@@ -45,9 +45,9 @@ void FormMain::DocumentChanged(const DocumentChange& change) {
   } else if (change.Has(DocumentChange::kConfiguration)) {
     EnableCurveControls();
     RefreshFromCurve();
-  } else if (change.Has(DocumentChange::kShownState) || change.TouchesGraph(document_.ShownState())) {
-    FillSensorStateList();
-    RefreshGraphFields();
+  } else {
+    if (change.Has(DocumentChange::kShownState)) FillSensorStateList();
+    if (change.Has(DocumentChange::kShownState) || change.TouchesGraph(document_.ShownState())) RefreshGraphFields();
   }
   if (change.Has(DocumentChange::kCoil)) ShowCoil();
   if (change.Has(DocumentChange::kDocument) || change.Has(DocumentChange::kFileState)) {
