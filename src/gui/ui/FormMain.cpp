@@ -534,11 +534,17 @@ void FormMain::ApplyWindowPosition() {
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
   const qreal dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-  resize(DefaultSize(available.size()));
   QPoint topLeft(qRound(context_.settings.MainLeft * dpi / kTwipsPerInch),
                  qRound(context_.settings.MainTop * dpi / kTwipsPerInch));
-  // A position remembered from a larger or another screen must not hide the window.
-  if (!QGuiApplication::screenAt(topLeft + QPoint(40, 10))) topLeft = available.topLeft();
+  // A position remembered from a larger or another screen must not hide the window, and the first
+  // start, which remembers no place yet, takes the top left of the free area, where it fits whole.
+  const AppSettings firstStart;
+  const bool noPlaceYet =
+      context_.settings.MainLeft == firstStart.MainLeft && context_.settings.MainTop == firstStart.MainTop;
+  if (noPlaceYet || !QGuiApplication::screenAt(topLeft + QPoint(40, 10))) topLeft = available.topLeft();
+  // From a remembered place the window takes no more than the room the screen leaves there.
+  const QSize room(available.right() + 1 - topLeft.x(), available.bottom() + 1 - topLeft.y());
+  resize(DefaultSize(room.expandedTo(available.size() / 2)));
   move(topLeft);
 }
 
