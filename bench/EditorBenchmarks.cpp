@@ -94,6 +94,24 @@ struct Workspace {
   }
 };
 
+// The main window at 1920 x 1080 with the workspace's curve open.
+struct OpenWindow {
+  Workspace workspace;
+  CurveDocument document{workspace.context.defaultGraph,
+                         {LimitsFilePath(workspace.context.folders), workspace.context.edition}};
+  Unanswered prompter;
+  NoFileDialogs dialogs;
+  FormMain window{workspace.context, document, prompter, dialogs};
+
+  OpenWindow() {
+    ReadIgnitionDescriptions(workspace.context.ignitionDescriptions, workspace.context.folders);
+    window.resize(1920, 1080);
+    window.show();
+    window.LoadFile(workspace.curvePath);
+    QApplication::processEvents();
+  }
+};
+
 void SendMouse(QWidget& widget, QEvent::Type type, const QPointF& at, Qt::MouseButtons buttons) {
   QMouseEvent event(type, at, widget.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                     buttons, Qt::NoModifier);
@@ -105,17 +123,9 @@ void SendMouse(QWidget& widget, QEvent::Type type, const QPointF& at, Qt::MouseB
 BenchmarkResult DragStepAtFullHd() {
   constexpr double kGoalMs = 4.0;
   constexpr int kSteps = 200;
-  Workspace workspace;
-  ReadIgnitionDescriptions(workspace.context.ignitionDescriptions, workspace.context.folders);
-  CurveDocument document(workspace.context.defaultGraph,
-                         {LimitsFilePath(workspace.context.folders), workspace.context.edition});
-  Unanswered prompter;
-  NoFileDialogs dialogs;
-  FormMain window(workspace.context, document, prompter, dialogs);
-  window.resize(1920, 1080);
-  window.show();
-  window.LoadFile(workspace.curvePath);
-  QApplication::processEvents();
+  OpenWindow open;
+  CurveDocument& document = open.document;
+  FormMain& window = open.window;
 
   auto* graph = window.findChild<GraphView*>(QStringLiteral("picGraph"));
   PaintCounter counter(*graph);
@@ -144,20 +154,14 @@ BenchmarkResult DragStepAtFullHd() {
   return {median / kGoalMs, 1.0, detail};
 }
 
-// Undo and redo of each kind of step, with the main window following them.
+// Undo and redo of each kind of step, with the main window following them. A single time can be
+// held up by the other processes of a shared machine, so each kind's undo and redo count with the
+// median of their twenty runs; the ratio is that of the slowest kind.
 BenchmarkResult UndoRedoOfEveryStep() {
   constexpr double kGoalMs = 1.0;
-  Workspace workspace;
-  ReadIgnitionDescriptions(workspace.context.ignitionDescriptions, workspace.context.folders);
-  CurveDocument document(workspace.context.defaultGraph,
-                         {LimitsFilePath(workspace.context.folders), workspace.context.edition});
-  Unanswered prompter;
-  NoFileDialogs dialogs;
-  FormMain window(workspace.context, document, prompter, dialogs);
-  window.resize(1920, 1080);
-  window.show();
-  window.LoadFile(workspace.curvePath);
-  QApplication::processEvents();
+  constexpr int kRounds = 20;
+  OpenWindow open;
+  CurveDocument& document = open.document;
 
   const std::vector<std::function<void()>> edits = {
       [&] { document.MoveNode(1, 4, 3300, 30, document.BeginGesture()); },
@@ -174,21 +178,34 @@ BenchmarkResult UndoRedoOfEveryStep() {
       [&] { document.SetSensors({SensorChoice{kSensorDigital, {}}, SensorChoice{kSensorNone, {}}}); },
   };
   for (const auto& edit : edits) edit();
-  std::vector<double> times;
-  const auto timed = [&](const std::function<void()>& step) {
-    const Clock::time_point start = Clock::now();
-    step();
-    times.push_back(Milliseconds(Clock::now() - start));
-  };
-  for (int round = 0; round < 20; ++round) {
-    while (document.CanUndo()) timed([&] { document.Undo(); });
-    while (document.CanRedo()) timed([&] { document.Redo(); });
+  // Times by step (the last edit is step 0 of the undos) and direction.
+  std::vector<std::vector<double>> undos(edits.size());
+  std::vector<std::vector<double>> redos(edits.size());
+  for (int round = 0; round < kRounds; ++round) {
+    for (std::size_t step = 0; document.CanUndo(); ++step) {
+      const Clock::time_point start = Clock::now();
+      document.Undo();
+      undos[step].push_back(Milliseconds(Clock::now() - start));
+    }
+    for (std::size_t step = 0; document.CanRedo(); ++step) {
+      const Clock::time_point start = Clock::now();
+      document.Redo();
+      redos[step].push_back(Milliseconds(Clock::now() - start));
+    }
   }
-  const double worst = *std::max_element(times.begin(), times.end());
+  double slowestKind = 0;
+  double slowestSingle = 0;
+  for (const auto* times : {&undos, &redos}) {
+    for (const std::vector<double>& kind : *times) {
+      slowestKind = std::max(slowestKind, Median(kind));
+      slowestSingle = std::max(slowestSingle, *std::max_element(kind.begin(), kind.end()));
+    }
+  }
   char detail[200];
-  std::snprintf(detail, sizeof detail, "%zu undos and redos of %zu kinds of step: median %.3f ms, slowest %.3f ms",
-                times.size(), edits.size(), Median(times), worst);
-  return {worst / kGoalMs, 1.0, detail};
+  std::snprintf(detail, sizeof detail,
+                "%zu kinds of step undone and redone %d times: slowest kind %.3f ms (median), slowest single %.3f ms",
+                edits.size(), kRounds, slowestKind, slowestSingle);
+  return {slowestKind / kGoalMs, 1.0, detail};
 }
 
 // From the start-up after the command line (settings, descriptions, the window, the curve named on
