@@ -2,19 +2,20 @@
 #include <QDir>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <fstream>
 
 #include "Shots.h"
 #include "core/common/Prompter.h"
 #include "core/curvefile/CurveFile.h"
+#include "core/graph/GraphElements.h"
 #include "core/graph/GraphScale.h"
 #include "core/model/AppContext.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/graph/GraphView.h"
-#include "gui/widgets/FileDialogs.h"
-#include "core/graph/GraphElements.h"
 #include "gui/ui/FormMain.h"
+#include "gui/widgets/FileDialogs.h"
 
 namespace curvedesk::shots {
 
@@ -128,6 +129,24 @@ void TakeMainWindowShots(const QString& folder) {
 
   window.resize(1000, 660);
   SaveSettled(window, folder, "main-small");
+
+  // A node selected from the keyboard's point of view, and the node table beside the graph with a
+  // range of rows selected.
+  window.resize(1280, 800);
+  const NodeMarker& selected = graph->Elements().Marker(ElementOf(0, 3));
+  const QPointF clicked = graph->ToWidget(QPointF(selected.left + kMarkerHalf, selected.top + kMarkerHalf));
+  Send(*graph, QEvent::MouseButtonPress, clicked, Qt::LeftButton);
+  Send(*graph, QEvent::MouseButtonRelease, clicked, Qt::NoButton);
+  SaveSettled(window, folder, "main-selected-node");
+
+  window.findChild<QAction*>(QStringLiteral("mnuViewNodeTable"))->trigger();
+  auto* table = window.findChild<QTableView*>(QStringLiteral("tblNodes"));
+  table->selectionModel()->select(QItemSelection(table->model()->index(2, 1), table->model()->index(6, 2)),
+                                  QItemSelectionModel::ClearAndSelect);
+  table->selectionModel()->setCurrentIndex(table->model()->index(2, 1), QItemSelectionModel::NoUpdate);
+  SaveSettled(window, folder, "main-node-table");
+  window.resize(FormMain::DefaultSize(QSize(1366, 728)));
+  SaveSettled(window, folder, "main-node-table-1366x768");
 }
 
 }  // namespace curvedesk::shots

@@ -54,6 +54,7 @@ void Load(RegistryStore& store, const AppFolders& folders, AppSettings& settings
   settings.DefCurveFilePath = ReadString(store, "DefCurveFilePath", {}, DefaultCurveFolder(folders));
   settings.DefFirmwareFilePath = ReadString(store, "DefFirmwareFilePath", {}, DefaultFirmwareFolder(folders));
   settings.VerifyAfterWrite = ReadDword(store, "VerifyAfterWrite", 1) != 0;
+  settings.NodeTableVisible = ReadDword(store, "NodeTableVisible", 0) != 0;
 }
 
 void Save(RegistryStore& store, const AppSettings& settings) {
@@ -67,6 +68,7 @@ void Save(RegistryStore& store, const AppSettings& settings) {
   RegSetDword(store, kSettingsKey, "MainTop", settings.MainTop);
   RegSetDword(store, kSettingsKey, "MainLeft", settings.MainLeft);
   RegSetDword(store, kSettingsKey, "VerifyAfterWrite", settings.VerifyAfterWrite ? 1 : 0);
+  RegSetDword(store, kSettingsKey, "NodeTableVisible", settings.NodeTableVisible ? 1 : 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "core/document/GraphClipboard.h"
 #include "core/model/CoilLimits.h"
 #include "core/model/DisplayTexts.h"
+#include "core/model/NodeEditRules.h"
 
 namespace curvedesk {
 
@@ -137,9 +138,30 @@ void CurveDocument::Replace(CurveData curve, int shown, unsigned parts) {
 }
 
 void CurveDocument::SetNodeValue(int plot, int node, int rpm, int angle) {
-  EditShownGraph(edit_names::kNodeValue, {}, [&](SensorStateGraph& graph) {
-    SetGraphNode(graph, plot, node, rpm, angle, Rules());
-  });
+  EditShownGraph(edit_names::kNodeValue, {},
+                 [&](SensorStateGraph& graph) { SetNodeOnEveryPlot(graph, plot, node, rpm, angle, Rules()); });
+}
+
+void CurveDocument::SetNodeRpm(int node, int rpm) {
+  EditShownGraph(edit_names::kNodeValue, {},
+                 [&](SensorStateGraph& graph) { curvedesk::SetNodeRpm(graph, node, rpm, Rules()); });
+}
+
+void CurveDocument::NudgeNode(const NodeRef& node, NodeKey key, bool tenSteps) {
+  const std::string mergeKey =
+      "keys/" + std::to_string(shown_) + "/" + std::to_string(node.plot) + "/" + std::to_string(node.node);
+  EditShownGraph(edit_names::kNudgeNode, mergeKey,
+                 [&](SensorStateGraph& graph) { StepNode(graph, node, key, tenSteps, Rules()); });
+}
+
+void CurveDocument::Interpolate(const InterpolationRange& range) {
+  EditShownGraph(edit_names::kInterpolate, {},
+                 [&](SensorStateGraph& graph) { graph = InterpolatedNodes(graph, range, Rules()); });
+}
+
+void CurveDocument::PasteValues(int topRow, int leftColumn, const std::string& text) {
+  EditShownGraph(edit_names::kPasteValues, {},
+                 [&](SensorStateGraph& graph) { graph = PastedCells(graph, topRow, leftColumn, text, Rules()); });
 }
 
 void CurveDocument::MoveNode(int plot, int node, int rpm, int angle, Gesture gesture) {

@@ -12,6 +12,8 @@
 #include "core/document/DocumentChange.h"
 #include "core/document/EditHistory.h"
 #include "core/document/SensorSettings.h"
+#include "core/graph/NodeInterpolation.h"
+#include "core/graph/NodeKeySteps.h"
 #include "core/model/CoilLimitTable.h"
 #include "core/model/CurveData.h"
 #include "core/model/CurveRules.h"
@@ -29,6 +31,9 @@ struct CoilLimitsSource {
 namespace edit_names {
 inline constexpr const char* kMoveNode = "Move Node";
 inline constexpr const char* kNodeValue = "Node Value";
+inline constexpr const char* kNudgeNode = "Nudge Node";
+inline constexpr const char* kInterpolate = "Interpolate";
+inline constexpr const char* kPasteValues = "Paste Values";
 inline constexpr const char* kRevLimit = "Rev Limit";
 inline constexpr const char* kRpmSwitch = "RPM Switch";
 inline constexpr const char* kNote = "Note";
@@ -95,8 +100,17 @@ class CurveDocument {
 
   // Graph edits, on the shown sensor state.
   Gesture BeginGesture() { return ++lastGesture_; }
-  // A value typed in the node dialog, checked by every node rule.
+  // A value typed in the node dialog or a table cell, checked by every node rule; a new RPM is
+  // checked on every plot in use.
   void SetNodeValue(int plot, int node, int rpm, int angle);
+  // An RPM typed in the node table, checked as a move of the node on every plot in use.
+  void SetNodeRpm(int node, int rpm);
+  // A key press on a node of the graph. Presses on one node in a row become one step.
+  void NudgeNode(const NodeRef& node, NodeKey key, bool tenSteps);
+  // Angles set on a straight line between two rows of the node table, all or nothing.
+  void Interpolate(const InterpolationRange& range);
+  // Tab-separated values pasted into the node table from a cell on, all or nothing.
+  void PasteValues(int topRow, int leftColumn, const std::string& text);
   // A node dragged to a place the drag rules clamped it to.
   void MoveNode(int plot, int node, int rpm, int angle, Gesture gesture);
   // A typed rev limit, checked by the rev limit rules; -1 removes it.

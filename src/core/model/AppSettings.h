@@ -21,6 +21,7 @@ struct AppSettings {
   std::string DefCurveFilePath;
   std::string DefFirmwareFilePath;
   bool VerifyAfterWrite = true;  // programming reads the ignition back and compares
+  bool NodeTableVisible = false;  // the main window shows the node table beside the graph
 };
 
 }  // namespace curvedesk

@@ -1,13 +1,17 @@
 #include "gui/graph/GraphView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <exception>
 
 #include "core/common/Prompter.h"
 #include "core/graph/NodeDialogFields.h"
+#include "core/graph/NodeKeySteps.h"
 #include "core/model/CurveRules.h"
 #include "gui/graph/FormSparkAdvance.h"
+#include "gui/graph/NodeSelection.h"
 
 namespace curvedesk {
 
@@ -37,9 +41,12 @@ GraphView::GraphView(CurveDocument& document, Prompter& prompter, QWidget* paren
       document_(document),
       prompter_(prompter),
       grid_(DescribeGrid(ScreenGridStyle(), measure_)),
-      nodeDialog_(new FormSparkAdvance(this)) {
+      nodeDialog_(new FormSparkAdvance(this)),
+      selection_(new NodeSelection(this)) {
   subscription_ = document_.Subscribe([this](const DocumentChange& change) { DocumentChanged(change); });
+  connect(selection_, &NodeSelection::changed, this, &GraphView::SelectionChanged);
   setObjectName("picGraph");
+  setFocusPolicy(Qt::ClickFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -58,6 +65,12 @@ void GraphView::DocumentChanged(const DocumentChange& change) {
     ApplyPointerShape();
   }
   LayOut();
+  // The selection is the window's, not the curve's: a new curve starts without one, and nodes the
+  // graph no longer shows leave it.
+  if (change.Has(DocumentChange::kDocument) || !document_.IsOpen())
+    selection_->Clear();
+  else
+    selection_->KeepShown(document_.ShownGraph());
 }
 
 void GraphView::LayOut() {
@@ -88,6 +101,9 @@ void GraphView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), Qt::white);
   PaintGraphView(painter, QRectF(rect()), grid_, elements_);
+  const std::optional<NodeRef>& current = selection_->Current();
+  PaintSelectionRings(painter, QRectF(rect()), elements_, ringed_,
+                      current ? ElementOf(current->plot, current->node) : kNoElement);
 }
 
 void GraphView::mousePressEvent(QMouseEvent* event) {
@@ -95,6 +111,13 @@ void GraphView::mousePressEvent(QMouseEvent* event) {
   const QPointF twips = ToTwips(event->position());
   editor_.GraphMouseDown(twips.x(), twips.y());
   gesture_ = document_.IsOpen() ? document_.BeginGesture() : 0;
+  const int target = editor_.DragTarget();
+  if (document_.IsOpen() && target >= 1 && target <= kElements) {
+    selection_->Select({PlotOf(target), NodeOf(target)});
+    setFocus(Qt::MouseFocusReason);
+  } else if (target == kNoElement) {
+    selection_->Clear();
+  }
   ApplyPointerShape();
   UpdateChanged(before);
 }
@@ -153,14 +176,82 @@ void GraphView::mouseDoubleClickEvent(QMouseEvent*) {
 
 void GraphView::EditNodeInDialog(const NodeRef& ref) {
   const SensorStateGraph& graph = document_.ShownGraph();
-  try {
+  RunShowingErrors(prompter_, [&] {
     const QString tag = nodeDialog_->Ask(graph.RPM.at(ref.node), PlotAngle(graph.Nodes.at(ref.node), ref.plot));
     if (tag != "1") return;
     const int rpm = NodeDialogFieldValue(nodeDialog_->RpmText().toStdString());
     const int angle = NodeDialogFieldValue(nodeDialog_->AngleText().toStdString());
     document_.SetNodeValue(ref.plot, ref.node, rpm, angle);
-  } catch (const AppError& error) {
-    ShowError(prompter_, error);
+  });
+}
+
+void GraphView::keyPressEvent(QKeyEvent* event) {
+  if (!NodeKeyPressed(*event)) QWidget::keyPressEvent(event);
+}
+
+bool GraphView::NodeKeyPressed(const QKeyEvent& event) {
+  if (!document_.IsOpen() || !selection_->Current()) return false;
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers & ~Qt::ShiftModifier) return false;
+  const NodeRef node = *selection_->Current();
+  NodeKey key = NodeKey::Up;
+  switch (event.key()) {
+    case Qt::Key_Up:
+      break;
+    case Qt::Key_Down:
+      key = NodeKey::Down;
+      break;
+    case Qt::Key_Left:
+      key = NodeKey::Left;
+      break;
+    case Qt::Key_Right:
+      key = NodeKey::Right;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      EditNodeInDialog(node);
+      return true;
+    case Qt::Key_Escape:
+      selection_->Clear();
+      return true;
+    default:
+      return false;
+  }
+  OwnEdit([&] { document_.NudgeNode(node, key, modifiers == Qt::ShiftModifier); });
+  return true;
+}
+
+bool GraphView::focusNextPrevChild(bool next) {
+  // Tab goes from node to node while one is selected; otherwise it moves the focus on as usual.
+  if (!document_.IsOpen() || !selection_->Current()) return QWidget::focusNextPrevChild(next);
+  selection_->Select(NextShownNode(document_.ShownGraph(), selection_->Current(), next));
+  return true;
+}
+
+void GraphView::OwnEdit(const std::function<void()>& edit) {
+  std::exception_ptr failure;
+  ownEdit_ = true;
+  try {
+    edit();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  ownEdit_ = false;
+  if (failure) RunShowingErrors(prompter_, [&] { std::rethrow_exception(failure); });
+}
+
+void GraphView::SelectionChanged() {
+  for (const int element : ringed_) UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
+  ringed_.clear();
+  for (const NodeRef& node : selection_->Nodes()) ringed_.push_back(ElementOf(node.plot, node.node));
+  for (const int element : ringed_) UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
+}
+
+void GraphView::UpdateRings(const GraphElements& before) {
+  for (const int element : ringed_) {
+    if (before.Marker(element) == elements_.Marker(element)) continue;
+    UpdateTwips(SelectionRingBounds(before.Marker(element)));
+    UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
   }
 }
 
@@ -179,6 +270,7 @@ void GraphView::UpdateChanged(const GraphElements& before) {
   }
   repaint(before.RevLimit(), elements_.RevLimit(), RevLimitBounds);
   repaint(before.Label(), elements_.Label(), LabelBounds);
+  UpdateRings(before);
 }
 
 // The grid under a moved element is repainted too, so the area is widened by a pixel for

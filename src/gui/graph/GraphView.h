@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <vector>
 
 #include "core/document/CurveDocument.h"
 #include "core/graph/GraphEditor.h"
@@ -11,12 +13,15 @@
 namespace curvedesk {
 
 class FormSparkAdvance;
+class NodeSelection;
 class Prompter;
 
 // The graph surface of the main window (picGraph): draws the shown graph of a curve document and
-// lets the user drag its nodes and rev-limit line or double-click a node to type its values. Every
-// change goes to the document as an edit; the view lays the graph out again when the document
-// says it changed. It maps the twip frame of the graph onto its own size, keeping the aspect.
+// lets the user drag its nodes and rev-limit line or double-click a node to type its values. A
+// click selects a node (a ring marks it); the arrow keys then move it, Tab and Shift+Tab go from
+// node to node, Enter opens the node dialog and Esc ends the selection. Every change goes to the
+// document as an edit; the view lays the graph out again when the document says it changed. It
+// maps the twip frame of the graph onto its own size, keeping the aspect.
 class GraphView : public QWidget {
   Q_OBJECT
  public:
@@ -26,6 +31,8 @@ class GraphView : public QWidget {
   const GraphElements& Elements() const { return elements_; }
   const GraphEditor& Editor() const { return editor_; }
   FormSparkAdvance& NodeDialog() { return *nodeDialog_; }
+  // The selected nodes, shared with the node table.
+  NodeSelection& Selection() { return *selection_; }
   // Widget position of a point of the twip frame, and back.
   QPointF ToWidget(const QPointF& twips) const;
   QPointF ToTwips(const QPointF& widgetPoint) const;
@@ -43,6 +50,8 @@ class GraphView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void DocumentChanged(const DocumentChange& change);
@@ -54,6 +63,13 @@ class GraphView : public QWidget {
   void UpdateChanged(const GraphElements& before);
   void UpdateTwips(const QRectF& twips);
   void ApplyPointerShape();
+  // Keys on the selected node; false for keys it leaves to the window.
+  bool NodeKeyPressed(const QKeyEvent& event);
+  // Runs an edit of this view, whose notification must not end what the pointer is doing.
+  void OwnEdit(const std::function<void()>& edit);
+  // Repaints the rings that were drawn and the ones to draw now.
+  void SelectionChanged();
+  void UpdateRings(const GraphElements& before);
 
   CurveDocument& document_;
   Prompter& prompter_;
@@ -67,6 +83,9 @@ class GraphView : public QWidget {
   // Set while this view's own edit is being told back to it, so a drag goes on.
   bool ownEdit_ = false;
   FormSparkAdvance* nodeDialog_;
+  NodeSelection* selection_;
+  // The markers the rings were last drawn around.
+  std::vector<int> ringed_;
 };
 
 }  // namespace curvedesk

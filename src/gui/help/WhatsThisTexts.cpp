@@ -35,7 +35,11 @@ constexpr WhatsThisText kTexts[] = {
     {"txtGraphInfo", "Your note about this sensor state's graph; it is printed on the graph page."},
     {"picGraph",
      "The timing graph: crank angle over engine speed. Drag a node to move it, double-click it to type its "
-     "values; drag the dashed line to change the rev limit."},
+     "values; drag the dashed line to change the rev limit. Click a node to select it: the arrow keys move it "
+     "(with Shift ten steps), Tab goes to the next node, Enter types its values, Esc ends the selection."},
+    {"tblNodes",
+     "The nodes of the graph shown: type a value in a cell, select rows and press Interpolate (Ctrl+I), or "
+     "copy and paste values with a spreadsheet (Ctrl+C, Ctrl+V)."},
 };
 
 }  // namespace

@@ -16,6 +16,14 @@ constexpr double kPlotLineWidth = 7 * kTwipsPerPixel;
 constexpr double kRevLimitWidth = 2 * kTwipsPerPixel;
 constexpr double kMarkerOutlineWidth = 1 * kTwipsPerPixel;
 constexpr double kLabelPadding = 50;  // half of the 100 twips the label is wider than its text
+// A selection ring stands clear of the marker's outline, so the marker's colour stays readable.
+constexpr double kRingGap = 70;
+constexpr double kRingWidth = 2 * kTwipsPerPixel;
+constexpr double kCurrentRingWidth = 3 * kTwipsPerPixel;
+
+QRectF RingRect(const NodeMarker& marker) {
+  return QRectF(marker.left - kRingGap, marker.top - kRingGap, kMarkerSize + 2 * kRingGap, kMarkerSize + 2 * kRingGap);
+}
 
 QColor ToQColor(const Rgb& rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
@@ -123,6 +131,23 @@ void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& 
   painter.restore();
 }
 
+void PaintSelectionRings(QPainter& painter, const QRectF& target, const GraphElements& elements,
+                         const std::vector<int>& selected, int current) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setTransform(SurfaceTransform(target), true);
+  painter.setBrush(Qt::NoBrush);
+  for (const int element : selected) {
+    const NodeMarker& marker = elements.Marker(element);
+    if (!marker.visible) continue;
+    const bool isCurrent = element == current;
+    painter.setPen(GraphPen(painter, isCurrent ? QColor(0, 0, 0) : QColor(90, 90, 90),
+                            isCurrent ? kCurrentRingWidth : kRingWidth, isCurrent ? Qt::SolidLine : Qt::DashLine));
+    painter.drawEllipse(RingRect(marker));
+  }
+  painter.restore();
+}
+
 QRectF MarkerBounds(const NodeMarker& marker) {
   return Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kMarkerOutlineWidth);
 }
@@ -138,5 +163,7 @@ QRectF RevLimitBounds(const RevLimitLine& line) {
 QRectF LabelBounds(const NodeInfoLabel& label) {
   return Grown(QRectF(label.left, label.top, label.width, label.height), kMarkerOutlineWidth);
 }
+
+QRectF SelectionRingBounds(const NodeMarker& marker) { return Grown(RingRect(marker), kCurrentRingWidth); }
 
 }  // namespace curvedesk

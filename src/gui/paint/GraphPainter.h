@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QTransform>
+#include <vector>
 
 #include "core/graph/GraphElements.h"
 #include "core/graph/GridDrawing.h"
@@ -37,10 +38,16 @@ void PaintElements(QPainter& painter, const GraphElements& elements);
 // The whole graph view into target: grid and elements, mapped by SurfaceTransform.
 void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& grid, const GraphElements& elements);
 
+// Rings around the selected node markers (visible ones only), mapped like PaintGraphView; the
+// current node's ring is drawn stronger. Elements are numbered as markers are.
+void PaintSelectionRings(QPainter& painter, const QRectF& target, const GraphElements& elements,
+                         const std::vector<int>& selected, int current);
+
 // Where each element is drawn, in twips including its pen, for repainting only what moved.
 QRectF MarkerBounds(const NodeMarker& marker);
 QRectF LineBounds(const PlotLine& line);
 QRectF RevLimitBounds(const RevLimitLine& line);
 QRectF LabelBounds(const NodeInfoLabel& label);
+QRectF SelectionRingBounds(const NodeMarker& marker);
 
 }  // namespace curvedesk

@@ -101,6 +101,7 @@ FormMain::FormMain(AppContext& context, CurveDocument& document, Prompter& promp
   BuildMenus();
   BuildToolBar();
   BuildCentralArea();
+  BuildNodeTable();
   ApplyWhatsThisTexts(*this);
 
   // Window load.
@@ -377,12 +378,13 @@ QWidget* FormMain::BuildGraphPanel() {
 QWidget* FormMain::BuildFieldPanel() {
   auto* panel = new QWidget;
   auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(4, 8, 8, 8);
-  layout->setSpacing(6);
+  // Tight spacing: with the status bar below, every field still fits a 1366 x 768 screen.
+  layout->setContentsMargins(4, 4, 8, 4);
+  layout->setSpacing(4);
 
   auto* ignition = new QGroupBox(tr("Ignition"));
   auto* ignitionForm = new QGridLayout(ignition);
-  ignitionForm->setVerticalSpacing(3);
+  ignitionForm->setVerticalSpacing(2);
   txtIgnitionNameModel_ = ReadOnlyField("txtIgnitionNameModel");
   txtEngineType_ = ReadOnlyField("txtEngineType");
   txtNumCylinders_ = ReadOnlyField("txtNumCylinders");
@@ -422,7 +424,7 @@ QWidget* FormMain::BuildFieldPanel() {
   // to spare for another frame.
   auto* graph = new QGroupBox(tr("Graph"));
   auto* graphForm = new QGridLayout(graph);
-  graphForm->setVerticalSpacing(3);
+  graphForm->setVerticalSpacing(2);
   txtRevLimit_ = RpmField("txtRevLimit");
   cboNumTransitions_ = ListField("cboNumTransitions", 2, 10);
   cboNumSparks_ = ListField("cboNumSparks", 1, 3);

@@ -16,6 +16,7 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -81,6 +82,9 @@ class FormMain : public QMainWindow {
   QWidget* BuildFieldPanel();
   QWidget* BuildCoilPanel();
   QWidget* BuildCoilWarning();
+  // The node table dock, the View menu that shows it and the selected node in the status bar
+  // (FormMainNodeTable.cpp).
+  void BuildNodeTable();
   void ApplyWindowPosition();
   void StoreWindowPosition();
 
@@ -241,6 +245,7 @@ class FormMain : public QMainWindow {
   std::vector<CoilPicture*> coilPictures_;  // the edition's coils
   QFrame* frWarning_ = nullptr;
   MakerLogo* picLogo_ = nullptr;
+  QDockWidget* dockNodeTable_ = nullptr;
 };
 
 }  // namespace curvedesk

@@ -1,5 +1,6 @@
 // The main window's commands that speak to the ignition.
 #include <QAction>
+#include <QDockWidget>
 
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
@@ -68,6 +69,7 @@ void FormMain::UpdateJobLock() {
     lockedCommands_.clear();
   }
   centralWidget()->setEnabled(!busy);
+  dockNodeTable_->setEnabled(!busy);
 }
 
 }  // namespace curvedesk

@@ -60,6 +60,7 @@ TEST_F(SettingsTest, FirstStartCreatesEveryValueWithItsDefault) {
   EXPECT_EQ(StoredDword("MainTop"), 1000u);
   EXPECT_EQ(StoredDword("MainLeft"), 1000u);
   EXPECT_EQ(StoredDword("VerifyAfterWrite"), 1u);
+  EXPECT_EQ(StoredDword("NodeTableVisible"), 0u);
 
   EXPECT_EQ(settings.ComPort, 1);
   EXPECT_EQ(settings.MainTop, 1000);
@@ -68,6 +69,7 @@ TEST_F(SettingsTest, FirstStartCreatesEveryValueWithItsDefault) {
   EXPECT_EQ(settings.DefCurveFilePath, DefaultCurveFolder(folders));
   EXPECT_EQ(settings.DefFirmwareFilePath, DefaultFirmwareFolder(folders));
   EXPECT_TRUE(settings.VerifyAfterWrite);
+  EXPECT_FALSE(settings.NodeTableVisible);
 }
 
 TEST_F(SettingsTest, StartUpValuesAreWrittenEveryTimeAndNeverRead) {
@@ -114,6 +116,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryRememberedValue) {
   saved.DefCurveFilePath = "/curves/";
   saved.DefFirmwareFilePath = "/firmware/";
   saved.VerifyAfterWrite = false;
+  saved.NodeTableVisible = true;
   RegCreateKeyPath(store, kSettingsKey);
   SaveSettings(store, saved);
   EXPECT_EQ(StoredDword("MainLeft"), static_cast<std::uint32_t>(-60));
@@ -129,6 +132,7 @@ TEST_F(SettingsTest, SaveThenLoadGivesBackEveryRememberedValue) {
   EXPECT_EQ(settings.DefCurveFilePath, saved.DefCurveFilePath);
   EXPECT_EQ(settings.DefFirmwareFilePath, saved.DefFirmwareFilePath);
   EXPECT_FALSE(settings.VerifyAfterWrite);
+  EXPECT_TRUE(settings.NodeTableVisible);
 }
 
 TEST_F(SettingsTest, FailuresAreRaisedAgainWithTheirMessage) {

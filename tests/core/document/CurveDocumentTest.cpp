@@ -65,6 +65,15 @@ TEST_F(CurveDocumentTest, EveryEditIsOneNamedStepThatUndoesAndRedoesExactly) {
   } cases[] = {
       {edit_names::kNodeValue, [](CurveDocument& d) { d.SetNodeValue(1, 3, 1600, 12); },
        [](const CurveData& c) { return c.Graphs[1].RPM[3] == 1600 && c.Graphs[1].Nodes[3].PS == 12; }},
+      {edit_names::kNodeValue, [](CurveDocument& d) { d.SetNodeRpm(3, 1600); },
+       [](const CurveData& c) { return c.Graphs[1].RPM[3] == 1600 && c.Graphs[1].Nodes[3].PS == 10; }},
+      {edit_names::kNudgeNode,
+       [](CurveDocument& d) {
+         d.NudgeNode({0, 3}, NodeKey::Up, true);
+       },
+       [](const CurveData& c) { return c.Graphs[1].Nodes[3].CO == 120; }},
+      {edit_names::kPasteValues, [](CurveDocument& d) { d.PasteValues(2, 2, "12\t7\n"); },
+       [](const CurveData& c) { return c.Graphs[1].Nodes[2].PS == 12 && c.Graphs[1].Nodes[2].SS == 7; }},
       {edit_names::kMoveNode, [](CurveDocument& d) { d.MoveNode(0, 4, 2100, 40, d.BeginGesture()); },
        [](const CurveData& c) { return c.Graphs[1].RPM[4] == 2100 && c.Graphs[1].Nodes[4].CO == 40; }},
       {edit_names::kRevLimit, [](CurveDocument& d) { d.SetRevLimit(8000); },
@@ -187,6 +196,64 @@ TEST_F(CurveDocumentTest, ADragIsOneStepAndDraggingBackLeavesNone) {
   document.MoveNode(1, 3, 1650, 10, document.BeginGesture());
   document.Undo();
   EXPECT_EQ(Graph(0).RPM[3], 1600);
+}
+
+TEST_F(CurveDocumentTest, KeyPressesOnOneNodeInARowAreOneStep) {
+  const CurveData start = document.Curve();
+  for (int press = 0; press < 3; ++press) document.NudgeNode({1, 3}, NodeKey::Up, false);
+  document.NudgeNode({1, 3}, NodeKey::Right, false);
+  EXPECT_EQ(Graph(0).Nodes[3].PS, 13);
+  EXPECT_EQ(Graph(0).RPM[3], 1550);
+  EXPECT_EQ(document.UndoName(), edit_names::kNudgeNode);
+  document.Undo();
+  EXPECT_EQ(document.Curve(), start);
+  EXPECT_FALSE(document.CanUndo());
+
+  // Another node, or another plot of the node, in between starts a step of its own.
+  document.NudgeNode({1, 3}, NodeKey::Up, false);
+  document.NudgeNode({1, 4}, NodeKey::Up, false);
+  document.NudgeNode({2, 3}, NodeKey::Up, false);
+  document.NudgeNode({1, 3}, NodeKey::Up, false);
+  EXPECT_EQ(Graph(0).Nodes[3].PS, 12);
+  document.Undo();
+  EXPECT_EQ(Graph(0).Nodes[3].PS, 11);
+  EXPECT_EQ(Graph(0).Nodes[3].SS, 6);
+
+  // A refused press changes nothing and tells nobody.
+  changes.clear();
+  const CurveData before = document.Curve();
+  EXPECT_EQ(ErrorOf([&] { document.NudgeNode({1, 0}, NodeKey::Left, false); }), ErrFirstNodeRpm);
+  EXPECT_EQ(document.Curve(), before);
+  EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(CurveDocumentTest, InterpolationAndPasteAreOneStepOrNothing) {
+  CurveData curve = TwoStateCurve();
+  curve.Graphs[0].Nodes[5].PS = 14;
+  document.Open(curve, "/curves/two.crv");
+  document.Interpolate({1, 5, {1}});
+  EXPECT_EQ(Graph(0).Nodes[3].PS, 12);
+  EXPECT_EQ(document.UndoName(), edit_names::kInterpolate);
+  document.Undo();
+  EXPECT_EQ(document.Curve(), curve);
+
+  document.PasteValues(0, 2, "11\n12\n13\n");
+  EXPECT_EQ(Graph(0).Nodes[2].PS, 13);
+  document.Undo();
+  EXPECT_EQ(document.Curve(), curve);
+  EXPECT_FALSE(document.CanUndo());
+
+  changes.clear();
+  for (const char* bad : {"11\n12\nx\n", "11\n12\n99\n"}) {
+    try {
+      document.PasteValues(0, 2, bad);
+      ADD_FAILURE() << bad;
+    } catch (const RefusedWithMessage&) {
+    }
+  }
+  EXPECT_EQ(document.Curve(), curve);
+  EXPECT_FALSE(document.CanUndo());
+  EXPECT_TRUE(changes.empty());
 }
 
 TEST_F(CurveDocumentTest, ModifiedMeansNotAtTheSavedPoint) {
@@ -369,7 +436,7 @@ TEST_F(CurveDocumentTest, RandomEditsUndoToTheStartAndRedoToTheEnd) {
   const CurveData start = document.Curve();
   for (int i = 0; i < 400; ++i) {
     try {
-      switch (pick(0, 9)) {
+      switch (pick(0, 11)) {
         case 0:
           document.SetNodeValue(pick(0, 3), pick(0, 9), pick(0, 200) * 50, pick(0, 24) * 10);
           break;
@@ -397,6 +464,16 @@ TEST_F(CurveDocumentTest, RandomEditsUndoToTheStartAndRedoToTheEnd) {
           break;
         case 8:
           document.SetCurveFallback(pick(1, 8) * 100);
+          break;
+        case 9:
+          document.NudgeNode({pick(0, 3), pick(0, 9)}, static_cast<NodeKey>(pick(0, 3)), pick(0, 1) == 1);
+          break;
+        case 10:
+          if (pick(0, 1))
+            document.Interpolate({pick(0, 4), pick(5, 9), {pick(0, 3)}});
+          else
+            document.PasteValues(pick(0, 9), pick(0, 4),
+                                 std::to_string(pick(0, 30) * 10) + "\t" + std::to_string(pick(0, 60)) + "\n");
           break;
         default:
           document.ShowState(pick(0, 3));
