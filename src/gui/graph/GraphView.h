@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+#include <optional>
 
 #include "core/document/CurveDocument.h"
 #include "core/graph/GraphEditor.h"
@@ -10,6 +12,7 @@
 
 namespace curvedesk {
 
+class ComparisonCurve;
 class FormSparkAdvance;
 class Prompter;
 
@@ -26,6 +29,19 @@ class GraphView : public QWidget {
   const GraphElements& Elements() const { return elements_; }
   const GraphEditor& Editor() const { return editor_; }
   FormSparkAdvance& NodeDialog() { return *nodeDialog_; }
+  // Draws the comparison's graph of the shown sensor state behind the edited one, faded and dashed,
+  // without markers and out of reach of the pointer, and names it in the legend line. The view
+  // follows the comparison as long as it lives.
+  void ShowComparison(std::shared_ptr<ComparisonCurve> comparison);
+  const GraphElements& ComparisonElements() const { return comparisonElements_; }
+  const std::string& ComparisonLegend() const { return comparisonLegend_; }
+  // Rings the markers of one node of sensor state `state` while that state is shown: every plot's
+  // marker of the node, or only plot `plot`'s (0..3).
+  void HighlightNode(int state, int node, int plot = -1);
+  void ClearHighlight();
+  // The markers ringed now.
+  std::vector<NodeMarker> HighlightedMarkers() const;
+
   // Widget position of a point of the twip frame, and back.
   QPointF ToWidget(const QPointF& twips) const;
   QPointF ToTwips(const QPointF& widgetPoint) const;
@@ -54,6 +70,8 @@ class GraphView : public QWidget {
   void UpdateChanged(const GraphElements& before);
   void UpdateTwips(const QRectF& twips);
   void ApplyPointerShape();
+  // Lays out the comparison's graph of the shown state and the legend line; repaints when they changed.
+  void LayOutComparison();
 
   CurveDocument& document_;
   Prompter& prompter_;
@@ -67,6 +85,18 @@ class GraphView : public QWidget {
   // Set while this view's own edit is being told back to it, so a drag goes on.
   bool ownEdit_ = false;
   FormSparkAdvance* nodeDialog_;
+
+  std::shared_ptr<ComparisonCurve> comparison_;
+  int comparisonSubscription_ = 0;
+  // Drawn only: the editor never sees these elements, so the pointer cannot reach them.
+  GraphElements comparisonElements_;
+  std::string comparisonLegend_;
+  struct Highlight {
+    int state;
+    int node;
+    int plot;
+  };
+  std::optional<Highlight> highlight_;
 };
 
 }  // namespace curvedesk
