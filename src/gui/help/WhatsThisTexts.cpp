@@ -36,6 +36,9 @@ constexpr WhatsThisText kTexts[] = {
     {"picGraph",
      "The timing graph: crank angle over engine speed. Drag a node to move it, double-click it to type its "
      "values; drag the dashed line to change the rev limit."},
+    {"lstDifferences",
+     "What differs between this curve and the comparison curve: the edited value, the comparison's value and "
+     "their difference. Click a line to show its sensor state; a node line rings the node on the graph."},
 };
 
 }  // namespace
