@@ -101,8 +101,10 @@ void SendMouse(QWidget& widget, QEvent::Type type, const QPointF& at, Qt::MouseB
 }
 
 // One drag step: the pointer moves, the document takes the edit, the window follows it and the
-// graph is painted again, at 1920 x 1080.
-BenchmarkResult DragStepAtFullHd() {
+// graph is painted again, at 1920 x 1080. Comparing, the window also compares the curve with a copy
+// whose every node differs: the comparison is painted behind it and the difference list (eighty
+// node rows per state) follows each step.
+BenchmarkResult DragStepAtFullHd(bool comparing) {
   constexpr double kGoalMs = 4.0;
   constexpr int kSteps = 200;
   Workspace workspace;
@@ -115,6 +117,14 @@ BenchmarkResult DragStepAtFullHd() {
   window.resize(1920, 1080);
   window.show();
   window.LoadFile(workspace.curvePath);
+  if (comparing) {
+    CurveData shipped = document.Curve();
+    for (SensorStateGraph& state : shipped.Graphs)
+      for (GraphNode& node : state.Nodes) node.PS = static_cast<std::int16_t>(node.PS - 1);
+    const std::string shippedPath = workspace.documents.filePath(QStringLiteral("shipped.crv")).toStdString();
+    SaveCurveFile(shipped, "", shippedPath);
+    window.CompareWithFile(shippedPath);
+  }
   QApplication::processEvents();
 
   auto* graph = window.findChild<GraphView*>(QStringLiteral("picGraph"));
@@ -223,7 +233,10 @@ BenchmarkResult StartUpToFirstPaint() {
 
 std::vector<Benchmark> EditorBenchmarks() {
   return {
-      {"drag-step-1080p", "one drag step handled and painted at 1920 x 1080 within 4 ms", DragStepAtFullHd},
+      {"drag-step-1080p", "one drag step handled and painted at 1920 x 1080 within 4 ms",
+       [] { return DragStepAtFullHd(false); }},
+      {"drag-step-comparing", "the same while comparing: the comparison painted and the difference list following",
+       [] { return DragStepAtFullHd(true); }},
       {"undo-redo", "undo and redo of any step within 1 ms", UndoRedoOfEveryStep},
       {"start-up", "start-up to the first painted window with a four-state curve within 150 ms", StartUpToFirstPaint},
   };

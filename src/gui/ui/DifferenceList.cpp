@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 #include <tuple>
 
 #include "core/common/Utils.h"
@@ -28,6 +29,19 @@ constexpr int kValueColumnWidth = 60;
 std::tuple<int, int, int, QString> RowKey(const QTreeWidgetItem& item) {
   return {item.data(kCaption, kStateRole).toInt(), item.data(kCaption, kNodeRole).toInt(),
           item.data(kCaption, kPlotRole).toInt(), item.text(kCaption)};
+}
+
+// The same lines in the same order, whatever their values.
+bool SameRows(const std::vector<DifferenceRow>& a, const std::vector<DifferenceRow>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const DifferenceRow& x, const DifferenceRow& y) {
+    return x.state == y.state && x.node == y.node && x.plot == y.plot && x.caption == y.caption;
+  });
+}
+
+void ShowValue(QTreeWidgetItem& item, int column, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  item.setText(column, shown);
+  item.setToolTip(column, shown);
 }
 
 QString GroupCaption(int state) {
@@ -90,26 +104,33 @@ DifferenceList::~DifferenceList() {
 QString DifferenceList::Status() const { return status_->text(); }
 
 void DifferenceList::Refresh() {
+  std::vector<DifferenceRow> rows;
+  QString status;
+  if (!comparison_->IsOpen()) {
+    status = tr("Nothing is compared: File > Compare With... chooses a curve file to compare with.");
+  } else if (!document_.IsOpen()) {
+    status = tr("Open a curve to compare it with %1.").arg(FileCaption(comparison_->FileName()));
+  } else {
+    rows = DifferenceRows(document_.Curve(), comparison_->Curve(), custName_);
+    const QString edited = FileCaption(document_.FileName());
+    const QString other = FileCaption(comparison_->FileName());
+    status = rows.empty() ? tr("%1 and %2 hold the same curve.").arg(edited, other)
+                          : tr("Edited: %1. Comparison: %2 (dashed on the graph).").arg(edited, other);
+  }
+  // Most edits (a drag step among them) change a value or two, or nothing listed: the rows then stay
+  // and only their texts change, so the choice and the scroll position stay too.
+  if (status == status_->text() && SameRows(rows, shownRows_)) {
+    if (rows != shownRows_) ShowValues(rows);
+    shownRows_ = rows;
+    return;
+  }
+  status_->setText(status);
+  shownRows_ = rows;
+
   std::optional<std::tuple<int, int, int, QString>> selected;
   if (const QTreeWidgetItem* item = tree_->currentItem(); item && item->isSelected()) selected = RowKey(*item);
-
   const QSignalBlocker quiet(tree_);
   tree_->clear();
-  if (!comparison_->IsOpen()) {
-    status_->setText(tr("Nothing is compared: File > Compare With... chooses a curve file to compare with."));
-    graph_.ClearHighlight();
-    return;
-  }
-  const QString other = FileCaption(comparison_->FileName());
-  if (!document_.IsOpen()) {
-    status_->setText(tr("Open a curve to compare it with %1.").arg(other));
-    return;
-  }
-  const std::vector<DifferenceRow> rows = DifferenceRows(document_.Curve(), comparison_->Curve(), custName_);
-  const QString edited = FileCaption(document_.FileName());
-  status_->setText(rows.empty() ? tr("%1 and %2 hold the same curve.").arg(edited, other)
-                                : tr("Edited: %1. Comparison: %2 (dashed on the graph).").arg(edited, other));
-
   QTreeWidgetItem* group = nullptr;
   int groupState = -2;
   for (const DifferenceRow& row : rows) {
@@ -122,24 +143,35 @@ void DifferenceList::Refresh() {
       bold.setBold(true);
       group->setFont(kCaption, bold);
     }
-    auto* item =
-        new QTreeWidgetItem(group, {QString::fromStdString(row.caption), QString::fromStdString(row.edited),
-                                    QString::fromStdString(row.comparison), QString::fromStdString(row.difference)});
+    auto* item = new QTreeWidgetItem(group, {QString::fromStdString(row.caption)});
     item->setData(kCaption, kStateRole, row.state);
     item->setData(kCaption, kNodeRole, row.node);
     item->setData(kCaption, kPlotRole, row.plot);
-    for (int column : {kEdited, kComparison, kDifference}) {
+    for (int column : {kEdited, kComparison, kDifference})
       item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-      item->setToolTip(column, item->text(column));
-    }
+    ShowValue(*item, kEdited, row.edited);
+    ShowValue(*item, kComparison, row.comparison);
+    ShowValue(*item, kDifference, row.difference);
     if (selected && RowKey(*item) == *selected) {
       tree_->setCurrentItem(item);
       item->setSelected(true);
     }
   }
   tree_->expandAll();
-  // The row chosen is gone (the edit made the values equal): so is its ring.
+  // The row chosen is gone (the edit made the values equal, or comparing stopped): so is its ring.
   if (selected && tree_->selectedItems().isEmpty()) graph_.ClearHighlight();
+}
+
+void DifferenceList::ShowValues(const std::vector<DifferenceRow>& rows) {
+  auto row = rows.begin();
+  for (int g = 0; g < tree_->topLevelItemCount(); ++g) {
+    QTreeWidgetItem* group = tree_->topLevelItem(g);
+    for (int r = 0; r < group->childCount() && row != rows.end(); ++r, ++row) {
+      ShowValue(*group->child(r), kEdited, row->edited);
+      ShowValue(*group->child(r), kComparison, row->comparison);
+      ShowValue(*group->child(r), kDifference, row->difference);
+    }
+  }
 }
 
 void DifferenceList::RowChosen() {

@@ -3,8 +3,10 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/document/CurveDocument.h"
+#include "core/document/DifferenceRows.h"
 
 class QLabel;
 class QTreeWidget;
@@ -33,6 +35,8 @@ class DifferenceList : public QWidget {
 
  private:
   void Refresh();
+  // The texts of rows already listed, in their order.
+  void ShowValues(const std::vector<DifferenceRow>& rows);
   void RowChosen();
 
   CurveDocument& document_;
@@ -43,6 +47,7 @@ class DifferenceList : public QWidget {
   int comparisonSubscription_ = 0;
   QLabel* status_;
   QTreeWidget* tree_;
+  std::vector<DifferenceRow> shownRows_;
 };
 
 }  // namespace curvedesk

@@ -127,6 +127,9 @@ TEST_F(FormMainCompareTest, TheDifferenceListFollowsEditsAsTheyHappen) {
 
   // Made equal, state by state: the list empties and says so.
   document->ShowState(1);
+  Enter("txtRevLimit", "8600");  // the same lines, another value
+  EXPECT_EQ(Rows()[1], "Sensor State 2 / Rev Limit @ RPM: 8600 | 8500 | +100");
+  EXPECT_EQ(List()->topLevelItem(1)->child(0)->toolTip(1), "8600");
   Enter("txtRevLimit", "8500");
   document->SetNodeValue(1, 3, document->ShownGraph().RPM[3], 14);
   document->SetCurveFallback(300);
