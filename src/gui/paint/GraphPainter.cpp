@@ -12,7 +12,7 @@ namespace curvedesk {
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr double kPlotLineWidth = 7 * kTwipsPerPixel;
+constexpr double kPlotLineWidth = kEditedStyle.plotLineWidth;
 constexpr double kRevLimitWidth = 2 * kTwipsPerPixel;
 constexpr double kMarkerOutlineWidth = 1 * kTwipsPerPixel;
 constexpr double kLabelPadding = 50;  // half of the 100 twips the label is wider than its text
