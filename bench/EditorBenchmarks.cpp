@@ -119,13 +119,24 @@ void SendMouse(QWidget& widget, QEvent::Type type, const QPointF& at, Qt::MouseB
 }
 
 // One drag step: the pointer moves, the document takes the edit, the window follows it and the
-// part of the graph that changed is painted again, at 1920 x 1080.
-BenchmarkResult DragStepAtFullHd() {
+// graph is painted again, at 1920 x 1080. Comparing, the window also compares the curve with a copy
+// whose every node differs: the comparison is painted behind it and the difference list (eighty
+// node rows per state) follows each step.
+BenchmarkResult DragStepAtFullHd(bool comparing) {
   constexpr double kGoalMs = 4.0;
   constexpr int kSteps = 200;
   OpenWindow open;
   CurveDocument& document = open.document;
   FormMain& window = open.window;
+  if (comparing) {
+    CurveData shipped = document.Curve();
+    for (SensorStateGraph& state : shipped.Graphs)
+      for (GraphNode& node : state.Nodes) node.PS = static_cast<std::int16_t>(node.PS - 1);
+    const std::string shippedPath = open.workspace.documents.filePath(QStringLiteral("shipped.crv")).toStdString();
+    SaveCurveFile(shipped, "", shippedPath);
+    window.CompareWithFile(shippedPath);
+    QApplication::processEvents();
+  }
 
   auto* graph = window.findChild<GraphView*>(QStringLiteral("picGraph"));
   PaintCounter counter(*graph);
@@ -241,7 +252,10 @@ BenchmarkResult StartUpToFirstPaint() {
 
 std::vector<Benchmark> EditorBenchmarks() {
   return {
-      {"drag-step-1080p", "one drag step handled and painted at 1920 x 1080 within 4 ms", DragStepAtFullHd},
+      {"drag-step-1080p", "one drag step handled and painted at 1920 x 1080 within 4 ms",
+       [] { return DragStepAtFullHd(false); }},
+      {"drag-step-comparing", "the same while comparing: the comparison painted and the difference list following",
+       [] { return DragStepAtFullHd(true); }},
       {"undo-redo", "undo and redo of any step within 1 ms", UndoRedoOfEveryStep},
       {"start-up", "start-up to the first painted window with a four-state curve within 150 ms", StartUpToFirstPaint},
   };

@@ -37,7 +37,7 @@ echo "=== packaging: install into a temporary prefix"
 prefix=$scratch/usr
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 for file in bin/curvedesk bin/curvedesk_compact bin/curvedesk-cli bin/curvedesk-emulator \
-  share/curvedesk/tables.ini share/curvedesk/help/index.html \
+  share/curvedesk/tables.ini share/curvedesk/help/index.html share/curvedesk/examples/v-twin-stock.crv \
   share/applications/$app_id.desktop share/applications/${app_id}_compact.desktop \
   share/metainfo/$app_id.metainfo.xml share/metainfo/${app_id}_compact.metainfo.xml \
   share/mime/packages/$app_id.xml share/icons/hicolor/scalable/apps/$app_id.svg \
@@ -75,6 +75,13 @@ records=$(clean_env "$scratch/cli-home" "$prefix/bin/curvedesk-cli" image "$scra
   fail "curvedesk-cli image failed"
 [ "$(tail -1 <<<"$records")" = ":00000001FF" ] || fail "curvedesk-cli image wrote no end record"
 clean_env "$scratch/cli-home" "$prefix/bin/curvedesk-cli" check "$scratch/race.crv"
+# The shipped examples open, and the stock and stage 2 curves differ (diff exits 1).
+clean_env "$scratch/cli-home" "$prefix/bin/curvedesk-cli" check "$prefix"/share/curvedesk/examples/*.crv >/dev/null ||
+  fail "a shipped example does not open"
+status=0
+clean_env "$scratch/cli-home" "$prefix/bin/curvedesk-cli" diff "$prefix/share/curvedesk/examples/v-twin-stock.crv" \
+  "$prefix/share/curvedesk/examples/v-twin-stage2.crv" >/dev/null || status=$?
+[ "$status" = 1 ] || fail "curvedesk-cli diff of the two V-twin examples exited with $status"
 clean_env "$scratch/cli-home" "$prefix/bin/curvedesk-emulator" --help >/dev/null || fail "curvedesk-emulator --help failed"
 
 echo "=== packaging: the installed editions"

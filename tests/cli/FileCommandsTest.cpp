@@ -132,6 +132,81 @@ TEST(CliConvert, FailuresGoToStderrAndKeepTheTarget) {
   EXPECT_EQ(RunWith(dir.Path().string(), {"convert", target}).status, 1);
 }
 
+// A copy of a golden file with one line replaced.
+std::string WriteChanged(const TempDir& dir, const std::string& name, const std::string& golden,
+                         const std::string& line, const std::string& replacement) {
+  std::string curve = ReadAll(kCurves + golden);
+  const auto at = curve.find(line);
+  EXPECT_NE(at, std::string::npos) << line;
+  if (at != std::string::npos) curve.replace(at, line.size(), replacement);
+  return dir.Write(name, curve);
+}
+
+TEST(CliDiff, EqualCurvesPrintNothingAndDifferencesOneLineEach) {
+  TempDir dir;
+  // A file and its revision 3 copy store the same curve, whatever revision it was.
+  for (const char* golden : {"compact-rev1.crv", "full-featured-rev2.crv", "gt1-rev3.crv"}) {
+    const std::string copy = dir.File(std::string("copy-") + golden);
+    ASSERT_EQ(RunWith(dir.Path().string(), {"convert", kCurves + golden, copy}).status, 0);
+    const CliRun same = RunWith(dir.Path().string(), {"diff", kCurves + golden, copy});
+    EXPECT_EQ(same.status, 0) << golden << same.out << same.err;
+    EXPECT_EQ(same.out, "") << golden;
+    EXPECT_EQ(same.err, "") << golden;
+    EXPECT_EQ(RunWith(dir.Path().string(), {"diff", kCurves + golden, copy, "--json"}).out, "[]\n") << golden;
+  }
+
+  const std::string changed =
+      WriteChanged(dir, "changed.crv", "gt1-rev3.crv", "CurveFallback=300", "CurveFallback=400");
+  const std::string node = WriteChanged(dir, "node.crv", "gt1-rev3.crv", "PS_4=25", "PS_4=27");
+  std::string both = ReadAll(node);
+  both.replace(both.find("CurveFallback=300"), 17, "CurveFallback=400");
+  const std::string bothPath = dir.Write("both.crv", both);
+  const CliRun run = RunWith(dir.Path().string(), {"diff", kCurves + "gt1-rev3.crv", bothPath});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "GENERAL CurveFallback: 300 -> 400\nstate 1 node 4 PS: 25 -> 27\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(RunWith(dir.Path().string(), {"diff", changed, node}).out,
+            "GENERAL CurveFallback: 400 -> 300\nstate 1 node 4 PS: 25 -> 27\n");
+}
+
+TEST(CliDiff, JsonNamesEveryPartAndNullForAMissingSide) {
+  TempDir dir;
+  // Graph 3 of the golden file has one spark; with two, each node gains a second spark key.
+  std::string curve = ReadAll(kCurves + "gt1-rev3.crv");
+  const auto section = curve.find("[GRAPH_3]");
+  curve.replace(curve.find("NumSparks=1", section), 11, "NumSparks=2");
+  curve.replace(curve.find("PS_2=75", section), 7, "PS_2=75\r\nSS_1=5\r\nSS_2=40");
+  const std::string twoSparks = dir.Write("two-sparks.crv", curve);
+  const CliRun run = RunWith(dir.Path().string(), {"diff", "--json", kCurves + "gt1-rev3.crv", twoSparks});
+  EXPECT_EQ(run.status, 1) << run.err;
+  EXPECT_EQ(
+      run.out,
+      "[\n"
+      "  {\"section\": \"GRAPH_3\", \"state\": 3, \"node\": null, \"field\": \"NumSparks\", \"a\": 1, \"b\": 2},\n"
+      "  {\"section\": \"GRAPH_3\", \"state\": 3, \"node\": 1, \"field\": \"SS\", \"a\": null, \"b\": 5},\n"
+      "  {\"section\": \"GRAPH_3\", \"state\": 3, \"node\": 2, \"field\": \"SS\", \"a\": null, \"b\": 40}\n"
+      "]\n");
+  EXPECT_EQ(RunWith(dir.Path().string(), {"diff", twoSparks, kCurves + "gt1-rev3.crv"}).out,
+            "state 3 NumSparks: 2 -> 1\nstate 3 node 1 SS: 5 -> -\nstate 3 node 2 SS: 40 -> -\n");
+}
+
+TEST(CliDiff, FilesThatCannotBeLoadedAndWrongUsageExitWithTwo) {
+  TempDir dir;
+  const std::string notCurve = dir.Write("notes.crv", "hello\r\n");
+  const CliRun bad = RunWith(dir.Path().string(), {"diff", notCurve, dir.File("missing.crv")});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_EQ(bad.out, "");
+  EXPECT_EQ(bad.err, "curvedesk-cli: " + notCurve + ": 0x80040403 File Error: This file is not a valid Curve File.\n" +
+                         "curvedesk-cli: " + dir.File("missing.crv") + ": No such file or directory\n");
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"diff", kCurves + "gt1-rev3.crv"},
+                                               {"diff", "--json"},
+                                               {"diff", "a.crv", "b.crv", "c.crv"}}) {
+    const CliRun usage = RunWith(dir.Path().string(), args);
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_NE(usage.err.find("usage: curvedesk-cli diff A.crv B.crv [--json]"), std::string::npos);
+  }
+}
+
 TEST(CliFileCommands, CorruptDescriptionStopsEveryCommand) {
   TempDir data;
   std::filesystem::create_directory(data.Path() / "Ign1.ini");

@@ -3,9 +3,12 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <memory>
 
 #include "Shots.h"
 #include "core/common/Prompter.h"
+#include "core/document/ComparisonCurve.h"
 #include "core/graph/GraphScale.h"
 #include "core/model/AppContext.h"
 #include "gui/graph/FormSparkAdvance.h"
@@ -93,6 +96,23 @@ void TakeGraphShots(const QString& folder) {
   view.resize(560, 448);
   Save(view, folder, "graph-small");
   view.resize(920, 736);
+
+  // A comparison with less advance and a lower rev limit, behind the curve.
+  auto comparison = std::make_shared<ComparisonCurve>();
+  CurveData before = curve;
+  for (GraphNode& node : before.Graphs[0].Nodes) {
+    node.PS = static_cast<std::int16_t>(node.PS * 3 / 4);
+    node.SS = static_cast<std::int16_t>(node.PS - 6);
+    node.TS = static_cast<std::int16_t>(std::max(node.PS - 12, 0));
+    node.CO = static_cast<std::int16_t>(node.CO - 20);
+  }
+  before.Graphs[0].RevLimit = 8000;
+  view.ShowComparison(comparison);
+  comparison->Open(before, "/curves/shipped.crv");
+  view.HighlightNode(0, 5);
+  Save(view, folder, "graph-compare");
+  view.ClearHighlight();
+  comparison->Close();
 
   FormSparkAdvance& dialog = view.NodeDialog();
   QTimer::singleShot(0, &dialog, [&dialog, &folder] {

@@ -1,19 +1,27 @@
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTableView>
+#include <QPainter>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <cstdio>
 #include <fstream>
 
 #include "Shots.h"
 #include "core/common/Prompter.h"
 #include "core/curvefile/CurveFile.h"
+#include "core/document/ComparisonCurve.h"
 #include "core/graph/GraphElements.h"
 #include "core/graph/GraphScale.h"
 #include "core/model/AppContext.h"
 #include "core/model/IgnitionDescriptionReader.h"
 #include "gui/graph/GraphView.h"
+#include "gui/paint/PrintGraphPage.h"
+#include "gui/print/FormPrintOptions.h"
 #include "gui/ui/FormMain.h"
 #include "gui/widgets/FileDialogs.h"
 
@@ -71,6 +79,44 @@ std::string WriteFourStateCurve(const std::string& folder) {
   const std::string path = folder + "/four-states.crv";
   SaveCurveFile(curve, "", path);
   return path;
+}
+
+// The four-state curve as it was shipped a season earlier: less advance, a lower rev limit, a
+// different fallback and only the first sensor, so two sensor states.
+std::string WriteShippedCurve(const std::string& edited, const std::string& folder) {
+  AppContext context;
+  context.ignitionDescriptions[0].Name = "Korvane Tarvo GT-1";
+  context.ignitionDescriptions[0].Valid = true;
+  CurveData curve;
+  ClearCurve(curve, context.defaultGraph);
+  LoadCurveFile(curve, edited, context.ignitionDescriptions, context.defaultGraph);
+  curve.CurveFallback = 300;
+  curve.NumSensorStates = 2;
+  curve.Sensor2Type = kSensorNone;
+  curve.Sensor2Volt = {};
+  SensorStateGraph& graph = curve.Graphs[0];
+  graph.RevLimit = 8500;
+  graph.GraphInfo = "Street fuel, as shipped";
+  for (std::size_t node = 3; node < 10; ++node) {
+    GraphNode& n = graph.Nodes[node];
+    for (std::int16_t* angle : {&n.PS, &n.SS, &n.TS}) *angle = static_cast<std::int16_t>(*angle - 5);
+  }
+  const std::string path = folder + "/shipped.crv";
+  SaveCurveFile(curve, "", path);
+  return path;
+}
+
+// A printed page with the comparison behind the curve, at a screen's resolution.
+void SavePrintedPage(const CurveData& curve, const CurveData& comparison, const QString& folder) {
+  constexpr int kDotsPerInch = 96;
+  QImage page(static_cast<int>(8.5 * kDotsPerInch), 11 * kDotsPerInch, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  QPainter painter(&page);
+  PrintGraphPage(painter, kDotsPerInch, curve, "", 0, nullptr, {&comparison, "shipped.crv"});
+  painter.end();
+  const QString path = folder + "/print-compare-page.png";
+  page.save(path);
+  std::printf("%s\n", path.toLocal8Bit().constData());
 }
 
 // Layouts settle in posted events; a picture taken before them shows stale geometry.
@@ -147,6 +193,27 @@ void TakeMainWindowShots(const QString& folder) {
   SaveSettled(window, folder, "main-node-table");
   window.resize(FormMain::DefaultSize(QSize(1366, 728)));
   SaveSettled(window, folder, "main-node-table-1366x768");
+  window.findChild<QAction*>(QStringLiteral("mnuViewNodeTable"))->trigger();  // the table away again
+
+  // Comparing with the curve as shipped: the dashed overlay and the difference list.
+  window.resize(FormMain::DefaultSize(QSize(1366, 728)));
+  const std::string shipped = WriteShippedCurve(curve, data.path().toStdString());
+  window.CompareWithFile(shipped);
+  SaveSettled(window, folder, "main-compare");
+  auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lstDifferences"));
+  const QList<QTreeWidgetItem*> rows = list->findItems(QStringLiteral("Node 6 1st Spark"), Qt::MatchRecursive);
+  if (!rows.isEmpty()) list->setCurrentItem(rows.front());
+  SaveSettled(window, folder, "main-compare-node");
+  document.ShowState(2);
+  SaveSettled(window, folder, "main-compare-missing-state");
+  SaveSettled(*window.findChild<QDockWidget*>(QStringLiteral("dockDifferences")), folder, "difference-list");
+  document.ShowState(0);
+
+  FormPrintOptions options(QStringLiteral("Print Graph"), QStringLiteral("shipped.crv"), &window);
+  options.show();
+  SaveSettled(options, folder, "print-options");
+  options.hide();
+  SavePrintedPage(document.Curve(), window.Comparison().Curve(), folder);
 }
 
 }  // namespace curvedesk::shots

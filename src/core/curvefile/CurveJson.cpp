@@ -6,9 +6,7 @@
 
 namespace curvedesk {
 
-namespace {
-
-std::string Quoted(const std::string& text) {
+std::string JsonString(const std::string& text) {
   std::string json = "\"";
   for (const char c : text) {
     switch (c) {
@@ -40,6 +38,8 @@ std::string Quoted(const std::string& text) {
   return json + "\"";
 }
 
+namespace {
+
 // Shortest decimal form: 2.5, 0, -0.25, 12.3456.
 std::string Number(Currency value) {
   const std::int64_t scaled = value.scaled;
@@ -59,10 +59,10 @@ class ObjectWriter {
 
   void Raw(const char* key, const std::string& json) {
     text_ += text_.empty() ? "{\n" : ",\n";
-    text_ += indent_ + Quoted(key) + ": " + json;
+    text_ += indent_ + JsonString(key) + ": " + json;
   }
   void Int(const char* key, std::int64_t value) { Raw(key, std::to_string(value)); }
-  void String(const char* key, const std::string& value) { Raw(key, Quoted(value)); }
+  void String(const char* key, const std::string& value) { Raw(key, JsonString(value)); }
   void Bool(const char* key, bool value) { Raw(key, value ? "true" : "false"); }
 
   std::string Close() const { return text_ + "\n" + indent_.substr(2) + "}"; }

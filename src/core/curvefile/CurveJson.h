@@ -11,4 +11,7 @@ namespace curvedesk {
 // each node's SS and TS only where a curve file carries them (NumSparks 2 and 3).
 std::string CurveToJson(const CurveData& curve, const EditingState& editing);
 
+// The text as a JSON string literal, quotes and control characters escaped.
+std::string JsonString(const std::string& text);
+
 }  // namespace curvedesk

@@ -85,6 +85,8 @@ class GraphElements {
   void ShowNodeInfo(int element, const TextMeasure& measure);
   void HideNodeInfo() { label_.visible = false; }
 
+  friend bool operator==(const GraphElements&, const GraphElements&) = default;
+
  private:
   // Moves the marker and line ends of one node of one plot to (rpm, angle). The RPM is shared, so
   // every plot's marker of the node moves sideways.

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "core/document/ComparisonCurve.h"
 #include "core/document/SensorStateList.h"
 #include "core/graph/GraphElements.h"
 #include "core/graph/GraphScale.h"
@@ -26,6 +27,7 @@ constexpr Rgb kBlack{0, 0, 0};
 
 constexpr double kBoxLineWidth = Units(4);
 constexpr double kPlotLineWidth = Units(30);
+constexpr double kComparisonLineWidth = Units(20);
 constexpr double kRevLimitLineWidth = Units(15);
 constexpr double kNodeDotRadius = 75;
 
@@ -103,23 +105,46 @@ void AddGrid(PageBuilder& page) {
   for (const GridText& text : grid.texts) page.Text(text.text, text.left, text.top, text.style);
 }
 
-void AddPlot(PageBuilder& page, const SensorStateGraph& graph, int plot) {
+// How a graph's plots and rev-limit line are printed: the curve itself, or a comparison behind it
+// in faded colours, dashed, thinner and without node dots.
+struct PlotStyle {
+  double lineWidth;
+  PenStyle lineStyle;
+  PenStyle revLimitStyle;
+  bool faded;
+  bool dots;
+};
+constexpr PlotStyle kCurveStyle{kPlotLineWidth, PenStyle::Solid, PenStyle::Dashed, false, true};
+constexpr PlotStyle kComparisonStyle{kComparisonLineWidth, PenStyle::Dashed, PenStyle::Dotted, true, false};
+
+Rgb Styled(const Rgb& colour, const PlotStyle& style) { return style.faded ? Faded(colour) : colour; }
+
+void AddPlot(PageBuilder& page, const SensorStateGraph& graph, int plot, const PlotStyle& style) {
   const int nodes = std::clamp<int>(graph.NumTransitions, 0, kMaxNodes);
   if (nodes == 0) return;
   auto x = [&](int node) { return RpmToX(graph.RPM[node], kPrintFrame); };
   auto y = [&](int node) { return AngleToY(PlotAngle(graph.Nodes[node], plot), kPrintFrame); };
-  const Rgb colour = kPlotColours[plot];
+  const Rgb colour = Styled(kPlotColours[plot], style);
   for (int node = 0; node + 1 < nodes; ++node)
-    page.Line(x(node), y(node), x(node + 1), y(node + 1), kPlotLineWidth, PenStyle::Solid, colour);
-  page.Line(x(nodes - 1), y(nodes - 1), RpmToX(kMaxScaleRpm, kPrintFrame), y(nodes - 1), kPlotLineWidth,
-            PenStyle::Solid, colour);
-  for (int node = 0; node < nodes; ++node) page.Add(PageDot{double(x(node)), double(y(node)), kNodeDotRadius});
+    page.Line(x(node), y(node), x(node + 1), y(node + 1), style.lineWidth, style.lineStyle, colour);
+  page.Line(x(nodes - 1), y(nodes - 1), RpmToX(kMaxScaleRpm, kPrintFrame), y(nodes - 1), style.lineWidth,
+            style.lineStyle, colour);
+  for (int node = 0; style.dots && node < nodes; ++node)
+    page.Add(PageDot{double(x(node)), double(y(node)), kNodeDotRadius});
 }
 
-void AddRevLimit(PageBuilder& page, const SensorStateGraph& graph) {
+void AddRevLimit(PageBuilder& page, const SensorStateGraph& graph, const PlotStyle& style) {
   if (graph.RevLimit == kNotSet) return;
   const double x = RpmToX(graph.RevLimit, kPrintFrame);
-  page.Line(x, kPrintFrame.top, x, kPrintFrame.Bottom(), kRevLimitLineWidth, PenStyle::Dashed, kRevLimitColour);
+  page.Line(x, kPrintFrame.top, x, kPrintFrame.Bottom(), kRevLimitLineWidth, style.revLimitStyle,
+            Styled(kRevLimitColour, style));
+}
+
+// The plots in use (coil on and the sparks) and the rev-limit line of one graph.
+void AddGraph(PageBuilder& page, const SensorStateGraph& graph, const PlotStyle& style) {
+  const int plots = std::clamp<int>(graph.NumSparks, 1, kPlots - 1) + 1;
+  for (int plot = 0; plot < plots; ++plot) AddPlot(page, graph, plot, style);
+  AddRevLimit(page, graph, style);
 }
 
 // As the main window shows it: the count, or the curve's own layout name when it is not a number.
@@ -159,9 +184,10 @@ std::pair<std::string, std::string> SplitStateEntry(const std::string& entry) {
   return {entry.substr(0, first), entry.substr(last + 2)};
 }
 
-// Two rows of two entries. The rows and the right-hand entries move down and right only as far as
-// the font needs to keep a caption off the next row and off the swatch beside it.
-void AddLegend(PageBuilder& page) {
+// Two rows of two entries, and under them a line naming the comparison when one is printed. The
+// rows and the right-hand entries move down and right only as far as the font needs to keep a
+// caption off the next row and off the swatch beside it.
+void AddLegend(PageBuilder& page, const PageInputs& inputs) {
   constexpr std::array<const char*, kPlots> captions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
   constexpr double kSwatchLength = 200;
   constexpr double kCaptionGap = 50;
@@ -180,6 +206,17 @@ void AddLegend(PageBuilder& page) {
     page.Line(lineLeft, rowY, lineLeft + kSwatchLength, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
     page.Text(captions[plot], lineLeft + kSwatchLength + kCaptionGap, rowY - captionHeight / 2, kCaptionFont);
   }
+  const CurveData* comparison = inputs.comparison.curve;
+  if (!comparison) return;
+  const double rowY = secondRowY + captionHeight;
+  const double captionLeft = leftEntryX + kSwatchLength + kCaptionGap;
+  const std::string text = ComparisonLegend(inputs.comparison.fileName, comparison->NumSensorStates, inputs.graphIndex);
+  const TextStyle style = page.FittedStyle(text, kCaptionFont, kStateColumnX + kStateColumnHalfWidth - captionLeft);
+  // Two dashes: one dash of a dashed pen is about as long as the whole swatch.
+  for (const double dash : {0.0, 0.6 * kSwatchLength})
+    page.Line(leftEntryX + dash, rowY, leftEntryX + dash + 0.4 * kSwatchLength, rowY, kComparisonLineWidth,
+              PenStyle::Solid, kComparisonSwatchColour);
+  page.Text(text, captionLeft, rowY - page.Measure().Height(style) / 2, style);
 }
 
 void AddWrappedText(PageBuilder& page, const std::string& text, double width, double height, double centreX,
@@ -213,7 +250,7 @@ void AddStateColumn(PageBuilder& page, const PageInputs& inputs, const SensorSta
   page.Cell("Transitions", std::to_string(graph.NumTransitions), 800, 250, kStateLeftX, 3650, true);
   page.Cell("Sparks", std::to_string(graph.NumSparks), 800, 250, kStateRightX, 3650, true);
 
-  AddLegend(page);
+  AddLegend(page, inputs);
   AddWrappedText(page, graph.GraphInfo, 2000, 2100, kStateColumnX, 5950);
 }
 
@@ -224,9 +261,11 @@ PrintedPage LayOutGraphPage(const PageInputs& inputs, const TextMeasure& measure
   PageBuilder page(measure);
   AddHeader(page, inputs);
   AddGrid(page);
-  const int plots = std::clamp<int>(graph.NumSparks, 1, kPlots - 1) + 1;
-  for (int plot = 0; plot < plots; ++plot) AddPlot(page, graph, plot);
-  AddRevLimit(page, graph);
+  // The comparison goes first, so the curve is printed over it where the two meet.
+  const CurveData* comparison = inputs.comparison.curve;
+  if (comparison && inputs.graphIndex < std::clamp<int>(comparison->NumSensorStates, 0, kMaxSensorStates))
+    AddGraph(page, comparison->Graphs[static_cast<std::size_t>(inputs.graphIndex)], kComparisonStyle);
+  AddGraph(page, graph, kCurveStyle);
   AddConfigRow(page, inputs);
   AddStateColumn(page, inputs, graph);
   return page.Take();

@@ -53,6 +53,13 @@ inline constexpr const char* kMakerName = "Korvane Ignitions";
 // The centre line of the page layout: the middle of the plot area.
 inline constexpr double kPageCentreX = 4521;
 
+// A second curve printed behind the first, faded and dashed, and named under the legend: a tune
+// sheet of "before and after". Nothing is printed for it while curve is null.
+struct PrintedComparison {
+  const CurveData* curve = nullptr;
+  std::string fileName;
+};
+
 // What a page needs besides the curve.
 struct PageInputs {
   const CurveData* curve = nullptr;
@@ -60,6 +67,7 @@ struct PageInputs {
   std::string custName;    // the custom cylinder layout's name, for the cylinder and tach texts
   double logoWidth = 720;  // the logo's size on the page, twips
   double logoHeight = 720;
+  PrintedComparison comparison = {};
 };
 
 PrintedPage LayOutGraphPage(const PageInputs& inputs, const TextMeasure& measure);

@@ -49,7 +49,7 @@ StartUp::StartUp(AppContext& context, RegistryStore& store, Prompter& prompter, 
 
 StartUp::~StartUp() = default;
 
-bool StartUp::Run(const std::string& startupFile) {
+bool StartUp::Run(const std::string& startupFile, const std::string& compareFile) {
   context_.StartupFile = startupFile;
   try {
     // A damaged settings file of our own is set aside, so that the program can start at all.
@@ -88,8 +88,9 @@ bool StartUp::Run(const std::string& startupFile) {
   if (!context_.StartupFile.empty()) {
     try {
       window_->LoadFile(context_.StartupFile);
+      if (!compareFile.empty()) window_->CompareWithFile(compareFile);
     } catch (const AppError& error) {
-      // The program stays up without a curve.
+      // The program stays up without a curve, or with the curve and nothing compared.
       ShowError(prompter_, error);
     }
   }

@@ -24,8 +24,9 @@ class StartUp {
   ~StartUp();
 
   // Everything after the command line, up to showing the main window. A failure shows its
-  // description under the title "Error", unloads the main window and answers false.
-  bool Run(const std::string& startupFile);
+  // description under the title "Error", unloads the main window and answers false. A start-up file
+  // that opened is compared with compareFile when one is named.
+  bool Run(const std::string& startupFile, const std::string& compareFile = {});
 
   FormMain* MainWindow() const { return window_.get(); }
   // The curve being edited; there once Run got past the settings.

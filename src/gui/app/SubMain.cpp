@@ -50,7 +50,8 @@ int SubMain(Edition edition, int argc, char** argv) {
   MessageBoxPrompter prompter;
   QtFileDialogs fileDialogs;
   StartUp startUp(context, store, prompter, fileDialogs);
-  if (!startUp.Run(ParseCommandLine(commandLine).startupFile)) return 1;
+  const CommandLine parsed = ParseCommandLine(commandLine);
+  if (!startUp.Run(parsed.startupFile, parsed.compareFile)) return 1;
   prompter.SetParent(startUp.MainWindow());
   return QApplication::exec();
 }

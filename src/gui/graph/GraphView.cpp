@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "core/common/Prompter.h"
+#include "core/document/ComparisonCurve.h"
 #include "core/graph/NodeDialogFields.h"
 #include "core/graph/NodeKeySteps.h"
 #include "core/model/CurveRules.h"
@@ -53,7 +54,10 @@ GraphView::GraphView(CurveDocument& document, Prompter& prompter, QWidget* paren
   LayOut();
 }
 
-GraphView::~GraphView() { document_.Unsubscribe(subscription_); }
+GraphView::~GraphView() {
+  document_.Unsubscribe(subscription_);
+  if (comparison_) comparison_->Unsubscribe(comparisonSubscription_);
+}
 
 void GraphView::DocumentChanged(const DocumentChange& change) {
   const bool shownGraph = change.TouchesGraph(document_.ShownState()) || change.Has(DocumentChange::kShownState) ||
@@ -81,6 +85,52 @@ void GraphView::LayOut() {
     elements_.HideGraph();
   editor_.ElementsMoved();
   UpdateChanged(before);
+  // A ring follows its node and reaches past the marker's own bounds.
+  if (highlight_ && !(before == elements_)) update();
+  LayOutComparison();
+}
+
+void GraphView::ShowComparison(std::shared_ptr<ComparisonCurve> comparison) {
+  if (comparison_) comparison_->Unsubscribe(comparisonSubscription_);
+  comparison_ = std::move(comparison);
+  comparisonSubscription_ = comparison_->Subscribe([this] { LayOutComparison(); });
+  LayOutComparison();
+}
+
+void GraphView::LayOutComparison() {
+  GraphElements elements;
+  std::string legend;
+  const SensorStateGraph* graph = comparison_ ? comparison_->Graph(document_.ShownState()) : nullptr;
+  if (comparison_ && document_.IsOpen()) {
+    if (graph) elements.DrawGraph(*graph);
+    legend = curvedesk::ComparisonLegend(*comparison_, document_.ShownState());
+  }
+  if (elements == comparisonElements_ && legend == comparisonLegend_) return;
+  comparisonElements_ = elements;
+  comparisonLegend_ = legend;
+  update();
+}
+
+void GraphView::HighlightNode(int state, int node, int plot) {
+  highlight_ = Highlight{state, node, plot};
+  update();
+}
+
+void GraphView::ClearHighlight() {
+  if (!highlight_) return;
+  highlight_.reset();
+  update();
+}
+
+std::vector<NodeMarker> GraphView::HighlightedMarkers() const {
+  std::vector<NodeMarker> markers;
+  if (!highlight_ || !document_.IsOpen() || highlight_->state != document_.ShownState()) return markers;
+  for (int plot = 0; plot < kPlots; ++plot) {
+    if (highlight_->plot >= 0 && plot != highlight_->plot) continue;
+    const NodeMarker& marker = elements_.Marker(ElementOf(plot, highlight_->node));
+    if (marker.visible) markers.push_back(marker);
+  }
+  return markers;
 }
 
 QPointF GraphView::ToWidget(const QPointF& twips) const { return SurfaceTransform(QRectF(rect())).map(twips); }
@@ -100,7 +150,8 @@ int GraphView::heightForWidth(int width) const {
 void GraphView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), Qt::white);
-  PaintGraphView(painter, QRectF(rect()), grid_, elements_);
+  PaintGraphView(painter, QRectF(rect()), grid_, elements_,
+                 {comparisonLegend_.empty() ? nullptr : &comparisonElements_, comparisonLegend_, HighlightedMarkers()});
   const std::optional<NodeRef>& current = selection_->Current();
   PaintSelectionRings(painter, QRectF(rect()), elements_, ringed_,
                       current ? ElementOf(current->plot, current->node) : kNoElement);

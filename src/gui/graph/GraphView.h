@@ -2,6 +2,8 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/document/CurveDocument.h"
@@ -12,6 +14,7 @@
 
 namespace curvedesk {
 
+class ComparisonCurve;
 class FormSparkAdvance;
 class NodeSelection;
 class Prompter;
@@ -33,6 +36,19 @@ class GraphView : public QWidget {
   FormSparkAdvance& NodeDialog() { return *nodeDialog_; }
   // The selected nodes, shared with the node table.
   NodeSelection& Selection() { return *selection_; }
+  // Draws the comparison's graph of the shown sensor state behind the edited one, faded and dashed,
+  // without markers and out of reach of the pointer, and names it in the legend line. The view
+  // follows the comparison as long as it lives.
+  void ShowComparison(std::shared_ptr<ComparisonCurve> comparison);
+  const GraphElements& ComparisonElements() const { return comparisonElements_; }
+  const std::string& ComparisonLegend() const { return comparisonLegend_; }
+  // Rings the markers of one node of sensor state `state` while that state is shown: every plot's
+  // marker of the node, or only plot `plot`'s (0..3).
+  void HighlightNode(int state, int node, int plot = -1);
+  void ClearHighlight();
+  // The markers ringed now.
+  std::vector<NodeMarker> HighlightedMarkers() const;
+
   // Widget position of a point of the twip frame, and back.
   QPointF ToWidget(const QPointF& twips) const;
   QPointF ToTwips(const QPointF& widgetPoint) const;
@@ -70,6 +86,8 @@ class GraphView : public QWidget {
   // Repaints the rings that were drawn and the ones to draw now.
   void SelectionChanged();
   void UpdateRings(const GraphElements& before);
+  // Lays out the comparison's graph of the shown state and the legend line; repaints when they changed.
+  void LayOutComparison();
 
   CurveDocument& document_;
   Prompter& prompter_;
@@ -86,6 +104,18 @@ class GraphView : public QWidget {
   NodeSelection* selection_;
   // The markers the rings were last drawn around.
   std::vector<int> ringed_;
+
+  std::shared_ptr<ComparisonCurve> comparison_;
+  int comparisonSubscription_ = 0;
+  // Drawn only: the editor never sees these elements, so the pointer cannot reach them.
+  GraphElements comparisonElements_;
+  std::string comparisonLegend_;
+  struct Highlight {
+    int state;
+    int node;
+    int plot;
+  };
+  std::optional<Highlight> highlight_;
 };
 
 }  // namespace curvedesk

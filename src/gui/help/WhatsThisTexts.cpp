@@ -40,6 +40,9 @@ constexpr WhatsThisText kTexts[] = {
     {"tblNodes",
      "The nodes of the graph shown: type a value in a cell, select rows and press Interpolate (Ctrl+I), or "
      "copy and paste values with a spreadsheet (Ctrl+C, Ctrl+V)."},
+    {"lstDifferences",
+     "What differs between this curve and the comparison curve: the edited value, the comparison's value and "
+     "their difference. Click a line to show its sensor state; a node line rings the node on the graph."},
 };
 
 }  // namespace

@@ -6,13 +6,14 @@
 #include <optional>
 
 #include "core/graph/GraphColours.h"
+#include "core/graph/GraphScale.h"
 
 namespace curvedesk {
 
 namespace {
 
 constexpr double kTwipsPerPoint = 20;
-constexpr double kPlotLineWidth = 7 * kTwipsPerPixel;
+constexpr double kPlotLineWidth = kEditedStyle.plotLineWidth;
 constexpr double kRevLimitWidth = 2 * kTwipsPerPixel;
 constexpr double kMarkerOutlineWidth = 1 * kTwipsPerPixel;
 constexpr double kLabelPadding = 50;  // half of the 100 twips the label is wider than its text
@@ -35,6 +36,39 @@ QPen GraphPen(const QPainter& painter, const QColor& colour, double width, Qt::P
 }
 
 QRectF Grown(const QRectF& rect, double margin) { return rect.adjusted(-margin, -margin, margin, margin); }
+
+// A ring around a marker, wide enough to be seen beside the marker's own outline.
+void PaintHighlight(QPainter& painter, const NodeMarker& marker) {
+  constexpr double kRingGap = 60;
+  painter.setPen(GraphPen(painter, QColor(255, 120, 0), 3 * kTwipsPerPixel));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kRingGap));
+}
+
+// The legend's line about the comparison: a dashed grey swatch and the text on a white box, at the
+// top left of the plot area, where a timing curve seldom reaches.
+void PaintLegendLine(QPainter& painter, const std::string& text) {
+  constexpr TextStyle kLegendStyle{8, true};
+  constexpr QPointF kTopLeft(kLeftEdge + 60, kTopEdge + 60);
+  constexpr double kSwatchLength = 420;
+  constexpr double kGap = 90;
+  painter.setFont(GraphFont(kLegendStyle));
+  const QFontMetricsF metrics(painter.font());
+  const QString caption = QString::fromStdString(text);
+  const QRectF box(kTopLeft, QSizeF(kGap + kSwatchLength + kGap + metrics.horizontalAdvance(caption) + kGap,
+                                    metrics.height() + kGap));
+  painter.setPen(GraphPen(painter, QColor(160, 160, 160), kMarkerOutlineWidth));
+  painter.setBrush(QColor(255, 255, 255, 230));
+  painter.drawRect(box);
+  painter.setBrush(Qt::NoBrush);
+  const double middle = box.center().y();
+  painter.setPen(GraphPen(painter, ToQColor(kComparisonSwatchColour), kComparisonStyle.plotLineWidth,
+                          kComparisonStyle.plotLineStyle));
+  painter.drawLine(QPointF(box.left() + kGap, middle), QPointF(box.left() + kGap + kSwatchLength, middle));
+  painter.setPen(Qt::black);
+  painter.drawText(QPointF(box.left() + kGap + kSwatchLength + kGap, middle - metrics.height() / 2 + metrics.ascent()),
+                   caption);
+}
 
 }  // namespace
 
@@ -82,14 +116,15 @@ void PaintGrid(QPainter& painter, const GridDrawing& grid) {
   }
 }
 
-void PaintElements(QPainter& painter, const GraphElements& elements) {
+void PaintElements(QPainter& painter, const GraphElements& elements, const ElementStyle& style) {
+  const auto colour = [&style](const Rgb& rgb) { return ToQColor(style.faded ? Faded(rgb) : rgb); };
   for (int k = 1; k <= kElements; ++k) {
     const PlotLine& line = elements.Line(k);
     if (!line.visible) continue;
-    painter.setPen(GraphPen(painter, ToQColor(kPlotColours[PlotOf(k)]), kPlotLineWidth));
+    painter.setPen(GraphPen(painter, colour(kPlotColours[PlotOf(k)]), style.plotLineWidth, style.plotLineStyle));
     painter.drawLine(QPointF(line.x1, line.y1), QPointF(line.x2, line.y2));
   }
-  for (int k = 1; k <= kElements; ++k) {
+  for (int k = 1; style.markers && k <= kElements; ++k) {
     const NodeMarker& marker = elements.Marker(k);
     if (!marker.visible) continue;
     painter.setPen(GraphPen(painter, QColor(40, 40, 40), kMarkerOutlineWidth));
@@ -100,12 +135,12 @@ void PaintElements(QPainter& painter, const GraphElements& elements) {
 
   const RevLimitLine& revLimit = elements.RevLimit();
   if (revLimit.visible) {
-    painter.setPen(GraphPen(painter, ToQColor(kRevLimitColour), kRevLimitWidth, Qt::DashLine));
+    painter.setPen(GraphPen(painter, colour(kRevLimitColour), kRevLimitWidth, style.revLimitStyle));
     painter.drawLine(QPointF(revLimit.x, revLimit.top), QPointF(revLimit.x, revLimit.bottom));
   }
 
   const NodeInfoLabel& label = elements.Label();
-  if (label.visible) {
+  if (label.visible && style.markers) {
     const QRectF box(label.left, label.top, label.width, label.height);
     painter.setPen(GraphPen(painter, QColor(120, 120, 120), kMarkerOutlineWidth));
     painter.setBrush(QColor(255, 255, 225));
@@ -121,13 +156,17 @@ void PaintElements(QPainter& painter, const GraphElements& elements) {
   }
 }
 
-void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& grid, const GraphElements& elements) {
+void PaintGraphView(QPainter& painter, const QRectF& target, const GridDrawing& grid, const GraphElements& elements,
+                    const GraphOverlay& overlay) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setTransform(SurfaceTransform(target), true);
   PaintGrid(painter, grid);
+  if (overlay.comparison) PaintElements(painter, *overlay.comparison, kComparisonStyle);
   PaintElements(painter, elements);
+  for (const NodeMarker& marker : overlay.highlighted) PaintHighlight(painter, marker);
+  if (!overlay.legend.empty()) PaintLegendLine(painter, overlay.legend);
   painter.restore();
 }
 

@@ -15,7 +15,8 @@ constexpr int kPdfDotsPerInch = 600;
 
 }  // namespace
 
-void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path, const LogoPainter& logo) {
+void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path, const LogoPainter& logo,
+                    const PrintedComparison& comparison) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) RaiseError(ErrPathFileAccess, path.toStdString());
   bool painted = false;
@@ -26,7 +27,8 @@ void ExportGraphPdf(const CurveData& curve, const std::string& custName, const Q
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QString::fromStdString(curve.Name));
     writer.setCreator(QString::fromLatin1(kMakerName));
-    painted = PrintGraphPages(writer, kPdfDotsPerInch, curve, custName, PagesToPrint(curve, 0, false), logo, nullptr);
+    painted = PrintGraphPages(writer, kPdfDotsPerInch, curve, custName, PagesToPrint(curve, 0, false), logo, nullptr,
+                              comparison);
   }
   if (!painted || !file.commit()) RaiseError(ErrPathFileAccess, path.toStdString());
 }

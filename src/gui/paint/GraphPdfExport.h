@@ -8,8 +8,10 @@
 namespace curvedesk {
 
 // Writes the printed pages of every graph of the curve to a PDF file (Letter, 600 dots per inch),
-// with no printer involved. The file is replaced only when every page
-// was written; otherwise AppError ErrPathFileAccess is raised and an existing file is kept.
-void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path, const LogoPainter& logo);
+// with no printer involved, and the comparison behind them when one is given. The file is replaced
+// only when every page was written; otherwise AppError ErrPathFileAccess is raised and an existing
+// file is kept.
+void ExportGraphPdf(const CurveData& curve, const std::string& custName, const QString& path, const LogoPainter& logo,
+                    const PrintedComparison& comparison = {});
 
 }  // namespace curvedesk

@@ -73,9 +73,9 @@ void PaintPrintedPage(QPainter& painter, const PrintedPage& page, const LogoPain
 }
 
 void PrintGraphPage(QPainter& painter, int dotsPerInch, const CurveData& curve, const std::string& custName,
-                    int graphIndex, const LogoPainter& logo) {
+                    int graphIndex, const LogoPainter& logo, const PrintedComparison& comparison) {
   const PrintTextMeasure measure;
-  const PrintedPage page = LayOutGraphPage({&curve, graphIndex, custName, 720, 720}, measure);
+  const PrintedPage page = LayOutGraphPage({&curve, graphIndex, custName, 720, 720, comparison}, measure);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
@@ -86,13 +86,14 @@ void PrintGraphPage(QPainter& painter, int dotsPerInch, const CurveData& curve, 
 }
 
 bool PrintGraphPages(QPagedPaintDevice& device, int dotsPerInch, const CurveData& curve, const std::string& custName,
-                     const std::vector<int>& graphs, const LogoPainter& logo, PrintProgressSink* progress) {
+                     const std::vector<int>& graphs, const LogoPainter& logo, PrintProgressSink* progress,
+                     const PrintedComparison& comparison) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
   for (std::size_t page = 0; page < graphs.size(); ++page) {
     if (progress) progress->PageStarting(PrintingPageText(static_cast<int>(page) + 1));
     if (page > 0) device.newPage();
-    PrintGraphPage(painter, dotsPerInch, curve, custName, graphs[page], logo);
+    PrintGraphPage(painter, dotsPerInch, curve, custName, graphs[page], logo, comparison);
   }
   return painter.end();
 }

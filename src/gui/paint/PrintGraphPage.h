@@ -30,9 +30,9 @@ using LogoPainter = std::function<void(QPainter&, const QRectF&)>;
 void PaintPrintedPage(QPainter& painter, const PrintedPage& page, const LogoPainter& logo);
 
 // Lays out and paints graph `graphIndex` of the curve on the painter's device, whose resolution is
-// dotsPerInch.
+// dotsPerInch, with the comparison's graph of that state behind it when one is given.
 void PrintGraphPage(QPainter& painter, int dotsPerInch, const CurveData& curve, const std::string& custName,
-                    int graphIndex, const LogoPainter& logo);
+                    int graphIndex, const LogoPainter& logo, const PrintedComparison& comparison = {});
 
 // Told before each page is printed.
 class PrintProgressSink {
@@ -43,6 +43,7 @@ class PrintProgressSink {
 
 // Prints the pages on the device, one graph a page; false when the device cannot be painted on.
 bool PrintGraphPages(QPagedPaintDevice& device, int dotsPerInch, const CurveData& curve, const std::string& custName,
-                     const std::vector<int>& graphs, const LogoPainter& logo, PrintProgressSink* progress);
+                     const std::vector<int>& graphs, const LogoPainter& logo, PrintProgressSink* progress,
+                     const PrintedComparison& comparison = {});
 
 }  // namespace curvedesk

@@ -42,13 +42,13 @@ std::optional<PrintRange> AskForPrinter(QWidget* parent, QPrinter& printer) {
 }
 
 void PrintCurvePages(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState, PrintRange range,
-                     const std::string& custName, const LogoPainter& logo) {
+                     const std::string& custName, const LogoPainter& logo, const PrintedComparison& comparison) {
   FormProgress window(QObject::tr("Printing"), parent);
   window.ShowOverOwner();
   PrintingProgress progress(window);
   const bool printed =
       PrintGraphPages(printer, printer.resolution(), curve, custName,
-                      PagesToPrint(curve, shownState, range == PrintRange::ShownGraph), logo, &progress);
+                      PagesToPrint(curve, shownState, range == PrintRange::ShownGraph), logo, &progress, comparison);
   window.CloseByProgram();
   if (!printed) RaiseError(ErrPrinter);
 }

@@ -21,10 +21,11 @@ std::optional<PrintRange> AskForPrinter(QWidget* parent, QPrinter& printer);
 using PrinterChooser = std::function<std::optional<PrintRange>(QWidget* parent, QPrinter& printer)>;
 
 // Prints one page per graph of the range under the "Printing" progress window, which lets pending
-// events run before each page. The curve is a snapshot the caller keeps unchanged meanwhile.
-// Raises ErrPrinter when the printer cannot be painted on.
+// events run before each page, with the comparison behind each graph when one is given. The curves
+// are snapshots the caller keeps unchanged meanwhile. Raises ErrPrinter when the printer cannot be
+// painted on.
 void PrintCurvePages(QWidget* parent, QPrinter& printer, const CurveData& curve, int shownState, PrintRange range,
-                     const std::string& custName, const LogoPainter& logo);
+                     const std::string& custName, const LogoPainter& logo, const PrintedComparison& comparison = {});
 
 // True when name is one of the installed printers, compared without regard to case.
 bool IsInstalledPrinter(const QString& name);

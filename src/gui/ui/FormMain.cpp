@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/Version.h"
+#include "core/document/ComparisonCurve.h"
 #include "core/document/DocumentText.h"
 #include "gui/graph/GraphView.h"
 #include "gui/help/WhatsThisTexts.h"
@@ -102,6 +103,7 @@ FormMain::FormMain(AppContext& context, CurveDocument& document, Prompter& promp
   BuildToolBar();
   BuildCentralArea();
   BuildNodeTable();
+  BuildComparison();
   ApplyWhatsThisTexts(*this);
 
   // Window load.
@@ -115,7 +117,11 @@ FormMain::FormMain(AppContext& context, CurveDocument& document, Prompter& promp
   picGraph_->setFocus(Qt::OtherFocusReason);
 }
 
-FormMain::~FormMain() { document_.Unsubscribe(subscription_); }
+FormMain::~FormMain() {
+  document_.Unsubscribe(subscription_);
+  document_.Unsubscribe(compareSubscription_);
+  comparison_->Unsubscribe(comparisonCommandsSubscription_);
+}
 
 void FormMain::BuildActions() {
   QStyle* look = style();

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ namespace curvedesk {
 
 class BoardSession;
 class CoilPicture;
+class ComparisonCurve;
+class DifferenceList;
 class FileDialogs;
 class GraphView;
 class IgnitionCommands;
@@ -69,6 +72,12 @@ class FormMain : public QMainWindow {
   // The print dialog; tests print to a file in its place.
   void SetPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
 
+  // Reads a curve file as the comparison curve, drawn behind the edited one and listed against it;
+  // it replaces any other. File > Compare With... does this with the chosen file. A failure is raised
+  // to the caller unchanged and leaves the comparison as it was.
+  void CompareWithFile(const std::string& path);
+  const ComparisonCurve& Comparison() const { return *comparison_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +96,15 @@ class FormMain : public QMainWindow {
   void BuildNodeTable();
   void ApplyWindowPosition();
   void StoreWindowPosition();
+
+  // Comparing with a second curve (FormMainCompare.cpp): the commands, the difference list dock.
+  void BuildComparison();
+  void CompareWith();
+  void StopComparing();
+  void UpdateCompareCommands();
+  // Whether printing and PDF export (the command's title) include the comparison: asked while one is
+  // open, else false; nothing when the user cancelled.
+  std::optional<bool> AskIncludeComparison(const QString& title);
 
   // Following the document (FormMainRefresh.cpp).
   void DocumentChanged(const DocumentChange& change);
@@ -246,6 +264,16 @@ class FormMain : public QMainWindow {
   QFrame* frWarning_ = nullptr;
   MakerLogo* picLogo_ = nullptr;
   QDockWidget* dockNodeTable_ = nullptr;
+
+  // Comparing: a curve only looked at, outside the document and its history. Shared with the views
+  // that follow it, which may outlive the window's members.
+  std::shared_ptr<ComparisonCurve> comparison_;
+  int compareSubscription_ = 0;             // to the document
+  int comparisonCommandsSubscription_ = 0;  // to the comparison
+  QAction* mnuFileCompareWith_ = nullptr;
+  QAction* mnuFileStopComparing_ = nullptr;
+  QDockWidget* dockDifferences_ = nullptr;
+  DifferenceList* lstDifferences_ = nullptr;
 };
 
 }  // namespace curvedesk

@@ -47,6 +47,32 @@ TEST(CommandLineTest, AnythingElseIsOneCurveFileKeepingAllItsCharacters) {
     const CommandLine parsed = ParseCommandLine(c.words);
     EXPECT_EQ(parsed.action, Action::Run) << c.startupFile;
     EXPECT_EQ(parsed.startupFile, c.startupFile);
+    EXPECT_EQ(parsed.compareFile, "") << c.startupFile;
+  }
+}
+
+TEST(CommandLineTest, CompareIsAnOptionOnlyAsTheLastWordButOneAfterAFile) {
+  struct Case {
+    std::vector<std::string> words;
+    std::string startupFile;
+    std::string compareFile;
+  };
+  const Case cases[] = {
+      {{"new.crv", "--compare", "old.crv"}, "new.crv", "old.crv"},
+      {{"/home/me/My", "Curves/new.crv", "--compare", "\"/tmp/shipped.crv\""},
+       "/home/me/My Curves/new.crv",
+       "/tmp/shipped.crv"},
+      // Any other command line is still one path.
+      {{"--compare", "old.crv"}, "--compare old.crv", ""},
+      {{"new.crv", "--compare"}, "new.crv --compare", ""},
+      {{"new.crv", "--compare", "old.crv", "more"}, "new.crv --compare old.crv more", ""},
+      {{"new.crv", "--COMPARE", "old.crv"}, "new.crv --COMPARE old.crv", ""},
+  };
+  for (const Case& c : cases) {
+    const CommandLine parsed = ParseCommandLine(c.words);
+    EXPECT_EQ(parsed.action, Action::Run) << c.startupFile;
+    EXPECT_EQ(parsed.startupFile, c.startupFile);
+    EXPECT_EQ(parsed.compareFile, c.compareFile) << c.startupFile;
   }
 }
 

@@ -164,6 +164,42 @@ TEST_F(PrintedPageTest, RevLimitPrintsDashedLineAndValueOnlyWhenSet) {
   EXPECT_DOUBLE_EQ(caption->top, 1950 + 125 + 70);  // below its box
 }
 
+TEST_F(PrintedPageTest, AComparisonPrintsFadedAndDashedBehindTheCurveWithoutDots) {
+  CurveData before = curve_;
+  before.NumSensorStates = 2;
+  before.Graphs[0].NumSparks = 1;
+  before.Graphs[0].NumTransitions = 2;
+  before.Graphs[0].RPM = {0, 4000};
+  before.Graphs[0].RevLimit = 7000;
+  const PageInputs inputs{&curve_, 0, "", 600, 400, PrintedComparison{&before, "/curves/shipped.crv"}};
+  const PrintedPage page = LayOutGraphPage(inputs, measure_);
+
+  const auto fadedCoilOn = LinesIn(page, Faded(kPlotColours[0]), PenStyle::Dashed);
+  ASSERT_EQ(fadedCoilOn.size(), 2u);  // one join and the run to the edge
+  EXPECT_EQ(fadedCoilOn[0].x2, RpmToX(4000, kPrintFrame));
+  EXPECT_LT(fadedCoilOn[0].width, 30 * 2.4);
+  EXPECT_EQ(LinesIn(page, Faded(kPlotColours[2]), PenStyle::Dashed).size(), 0u);  // one spark: no second
+  EXPECT_EQ(LinesIn(page, Faded(kRevLimitColour), PenStyle::Dotted).size(), 1u);
+  EXPECT_EQ(All<PageDot>(page).size(), 4u * 10u);  // the curve's dots only
+  // Behind: every line of the comparison comes before the curve's first plot line.
+  const auto firstOf = [&](Rgb colour, PenStyle style) {
+    for (std::size_t i = 0; i < page.steps.size(); ++i)
+      if (const auto* line = std::get_if<PageLine>(&page.steps[i]);
+          line && line->colour == colour && line->style == style)
+        return i;
+    return page.steps.size();
+  };
+  EXPECT_LT(firstOf(Faded(kPlotColours[1]), PenStyle::Dashed), firstOf(kPlotColours[0], PenStyle::Solid));
+  EXPECT_NE(FindText(page, "Dashed: shipped.crv"), nullptr);
+
+  // A state the comparison lacks prints the curve alone and says so.
+  const PrintedPage third =
+      LayOutGraphPage({&curve_, 2, "", 600, 400, PrintedComparison{&before, "shipped.crv"}}, measure_);
+  EXPECT_TRUE(LinesIn(third, Faded(kPlotColours[0]), PenStyle::Dashed).empty());
+  EXPECT_NE(FindText(third, "shipped.crv has no sensor state 3"), nullptr);
+  EXPECT_EQ(FindText(Page(), "Dashed: shipped.crv"), nullptr);  // no comparison, no legend line
+}
+
 TEST_F(PrintedPageTest, CellTextsShrinkToTheirBoxInsteadOfRunningIntoTheirNeighbours) {
   const PrintedPage page = Page();
   const PageText* fits = FindText(page, "CD-7");  // 480 wide in the 2300 name box

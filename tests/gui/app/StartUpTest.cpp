@@ -14,6 +14,7 @@
 #include "core/common/ErrorMessages.h"
 #include "core/common/MemoryRegistryStore.h"
 #include "core/curvefile/CurveFile.h"
+#include "core/document/ComparisonCurve.h"
 #include "gui/app/StartUp.h"
 #include "gui/platform/QtRegistryStore.h"
 #include "gui/ui/FormMain.h"
@@ -111,6 +112,25 @@ TEST_F(StartUpTest, ACurveNamedOnTheCommandLineIsOpened) {
   EXPECT_EQ(run.startUp.MainWindow()->windowTitle(), "CurveDesk - [race.crv]");
   EXPECT_TRUE(run.startUp.MainWindow()->isVisible());
   EXPECT_TRUE(run.startUp.MainWindow()->DocumentOpen());
+}
+
+TEST_F(StartUpTest, ACurveNamedWithACompareFileOpensBothInOneStep) {
+  const std::string edited = WriteCurve("race.crv");
+  const std::string shipped = WriteCurve("shipped.crv");
+  Run run(*this, store);
+  ASSERT_TRUE(run.startUp.Run(edited, shipped));
+  FormMain* window = run.startUp.MainWindow();
+  EXPECT_EQ(window->windowTitle(), "CurveDesk - [race.crv]");
+  ASSERT_TRUE(window->Comparison().IsOpen());
+  EXPECT_EQ(window->Comparison().FileName(), shipped);
+  EXPECT_TRUE(run.prompter.asked.empty());
+
+  // A comparison that cannot be read is reported; the curve stays open without one.
+  Run broken(*this, store);
+  ASSERT_TRUE(broken.startUp.Run(edited, dir.File("missing.crv")));
+  EXPECT_EQ(broken.prompter.Texts(), std::vector<std::string>{GetErrorMessage(ErrNotCurveFile)});
+  EXPECT_TRUE(broken.startUp.MainWindow()->DocumentOpen());
+  EXPECT_FALSE(broken.startUp.MainWindow()->Comparison().IsOpen());
 }
 
 TEST_F(StartUpTest, AStartUpFileThatCannotBeLoadedLeavesTheProgramUp) {

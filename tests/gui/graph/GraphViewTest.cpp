@@ -7,9 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include "core/common/ErrorMessages.h"
+#include "core/document/ComparisonCurve.h"
+#include "core/graph/GraphColours.h"
 #include "core/graph/GraphScale.h"
 #include "core/model/CurveRules.h"
 #include "gui/graph/FormSparkAdvance.h"
@@ -304,6 +308,102 @@ TEST(FormSparkAdvance, FieldsTakeDigitsOnlyAndTheAngleHasTheFocus) {
 
   QTimer::singleShot(0, &dialog, [&] { dialog.close(); });
   EXPECT_EQ(dialog.Ask(4000, 35), "2");  // closing is a Cancel
+}
+
+// Pixels of the image near a colour, within the widget rectangle area.
+int PixelsLike(const QImage& image, const QRect& area, const QColor& colour) {
+  int found = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+              std::abs(pixel.blue() - colour.blue()) <
+          40)
+        ++found;
+    }
+  return found;
+}
+
+TEST_F(GraphViewTest, TheComparisonIsDrawnBehindButThePointerCannotTakeIt) {
+  auto comparison = std::make_shared<ComparisonCurve>();
+  view.ShowComparison(comparison);
+  EXPECT_EQ(view.ComparisonLegend(), "");
+  const CurveData edited = document.Curve();
+  CurveData shipped = edited;
+  for (GraphNode& node : shipped.Graphs[0].Nodes) node.CO = 100;  // the coil-on plot where the edited curve has none
+  comparison->Open(shipped, "/curves/shipped.crv");
+  EXPECT_EQ(view.ComparisonLegend(), "Dashed: shipped.crv");
+  const PlotLine& line = view.ComparisonElements().Line(ElementOf(0, 5));
+  ASSERT_TRUE(line.visible);
+  EXPECT_EQ(line.y1, AngleToY(100));
+
+  // Painted in the faded coil-on colour along its line, and without a marker on its nodes.
+  const Rgb faded = Faded(kPlotColours[0]);
+  const QRect band = QRectF(At(2600, 100) - QPointF(0, 4), At(2900, 100) + QPointF(0, 4)).toRect();
+  const QRect node = QRectF(At(3000, 100) - QPointF(6, 6), At(3000, 100) + QPointF(6, 6)).toRect();
+  QImage image = view.grab().toImage();
+  EXPECT_GT(PixelsLike(image, band, QColor(faded.r, faded.g, faded.b)), 5);
+  EXPECT_EQ(PixelsLike(image, node, QColor(224, 0, 0)), 0);
+  comparison->Close();
+  image = view.grab().toImage();
+  EXPECT_EQ(PixelsLike(image, band, QColor(faded.r, faded.g, faded.b)), 0);
+  comparison->Open(shipped, "/curves/shipped.crv");
+
+  // The pointer over a node only the comparison has finds nothing to show, take or drag.
+  Hover(At(3000, 100));
+  EXPECT_FALSE(view.Elements().Label().visible);
+  EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+  Drag(At(3000, 100), At(3000, 140));
+  EXPECT_FALSE(document.CanUndo());
+  EXPECT_EQ(document.Curve(), edited);
+  EXPECT_EQ(comparison->Curve(), shipped);
+}
+
+TEST_F(GraphViewTest, TheComparisonFollowsTheShownStateAndSaysWhichItLacks) {
+  CurveData twoStates = document.Curve();
+  twoStates.NumSensorStates = 2;
+  twoStates.Sensor1Type = kSensorDigital;
+  document.Open(twoStates, "");
+  auto comparison = std::make_shared<ComparisonCurve>();
+  CurveData oneState = twoStates;
+  oneState.NumSensorStates = 1;
+  comparison->Open(oneState, "/old/base.crv");
+  view.ShowComparison(comparison);
+  const auto anyVisible = [this] {
+    for (int k = 1; k <= kElements; ++k)
+      if (view.ComparisonElements().Line(k).visible) return true;
+    return false;
+  };
+  EXPECT_TRUE(anyVisible());
+
+  document.ShowState(1);
+  EXPECT_FALSE(anyVisible());
+  EXPECT_EQ(view.ComparisonLegend(), "base.crv has no sensor state 2");
+  document.ShowState(0);
+  EXPECT_TRUE(anyVisible());
+  EXPECT_EQ(view.ComparisonLegend(), "Dashed: base.crv");
+
+  document.Close();  // nothing to compare with
+  EXPECT_FALSE(anyVisible());
+  EXPECT_EQ(view.ComparisonLegend(), "");
+}
+
+TEST_F(GraphViewTest, AHighlightedNodeIsRingedWhileItsStateIsShown) {
+  view.HighlightNode(0, 4, 1);
+  ASSERT_EQ(view.HighlightedMarkers().size(), 1u);
+  EXPECT_EQ(view.HighlightedMarkers()[0], view.Elements().Marker(ElementOf(1, 4)));
+  view.HighlightNode(0, 4);
+  EXPECT_EQ(view.HighlightedMarkers().size(), 4u);  // every plot of the three-spark graph
+  view.HighlightNode(1, 4);
+  EXPECT_TRUE(view.HighlightedMarkers().empty());  // another state than the one shown
+  view.HighlightNode(0, 4, 2);
+  Arrange([](SensorStateGraph& graph) { graph.NumSparks = 1; });
+  EXPECT_TRUE(view.HighlightedMarkers().empty());  // the second spark is no longer drawn
+  view.ClearHighlight();
+  view.HighlightNode(0, 2);
+  EXPECT_EQ(view.HighlightedMarkers().size(), 2u);
+  view.ClearHighlight();
+  EXPECT_TRUE(view.HighlightedMarkers().empty());
 }
 
 }  // namespace
