@@ -8,21 +8,30 @@ namespace {
 
 QMessageBox::Icon ToQt(Prompter::Icon icon) {
   switch (icon) {
-    case Prompter::Icon::Information: return QMessageBox::Information;
-    case Prompter::Icon::Warning: return QMessageBox::Warning;
-    case Prompter::Icon::Critical: return QMessageBox::Critical;
-    case Prompter::Icon::Question: return QMessageBox::Question;
-    case Prompter::Icon::None: break;
+    case Prompter::Icon::Information:
+      return QMessageBox::Information;
+    case Prompter::Icon::Warning:
+      return QMessageBox::Warning;
+    case Prompter::Icon::Critical:
+      return QMessageBox::Critical;
+    case Prompter::Icon::Question:
+      return QMessageBox::Question;
+    case Prompter::Icon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQt(Prompter::Buttons buttons) {
   switch (buttons) {
-    case Prompter::Buttons::Ok: return QMessageBox::Ok;
-    case Prompter::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Prompter::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Prompter::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompter::Buttons::Ok:
+      return QMessageBox::Ok;
+    case Prompter::Buttons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompter::Buttons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case Prompter::Buttons::YesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
   }
   return QMessageBox::Ok;
 }
@@ -35,12 +44,19 @@ Prompter::Answer MessageBoxPrompter::Ask(const std::string& title, const std::st
   QString body = QString::fromStdString(text);
   body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(ToQt(icon), QString::fromStdString(title), body, ToQt(buttons), parent_);
+  // Enter answers with the first button, Yes or OK, whatever order the desktop lays the buttons out in.
+  box.setDefaultButton(buttons == Buttons::Ok || buttons == Buttons::OkCancel ? QMessageBox::Ok : QMessageBox::Yes);
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Cancel:
+      return Answer::Cancel;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    default:
+      return Answer::Cancel;
   }
 }
 
