@@ -40,7 +40,7 @@ void TakeRecoveryShots(const QString& folder) {
                                "File Error: This file is not a valid Curve File."),
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
   SaveAsked(folder, "recovery-not-kept", kRecoveryTitle,
-            CopiesNotKeptMessage("/home/me/.local/share/curvedesk/recovery", "The folder cannot be made."),
+            CopiesNotKeptMessage("/home/me/.local/share/curvedesk/recovery", kRecoveryFolderNotMade),
             Prompter::Icon::Warning, Prompter::Buttons::Ok);
 }
 

@@ -85,5 +85,7 @@ std::string DamagedCopyMessage(const std::vector<std::string>& keptFiles, const 
 // Told once in a run: unsaved changes are not kept in case the program ends unexpectedly, because
 // the copy at `place` could not be written (or its folder not used) for `reason`.
 std::string CopiesNotKeptMessage(const std::string& place, const std::string& reason);
+inline constexpr const char* kRecoveryFolderNotMade = "The folder cannot be made.";
+inline constexpr const char* kRecoveryFolderNotWritable = "The folder cannot be written to.";
 
 }  // namespace curvedesk

@@ -55,7 +55,7 @@ void RecoveryFolder::Close() {
 
 bool RecoveryFolder::Open(std::string& reason) {
   if (folder_.isEmpty() || !QDir().mkpath(folder_)) {
-    reason = "The folder cannot be made.";
+    reason = kRecoveryFolderNotMade;
     return false;
   }
   const std::string first =
@@ -70,7 +70,7 @@ bool RecoveryFolder::Open(std::string& reason) {
       return true;
     }
   }
-  reason = "The folder cannot be written to.";
+  reason = kRecoveryFolderNotWritable;
   return false;
 }
 

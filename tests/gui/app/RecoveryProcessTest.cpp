@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,9 +22,11 @@ class RecoveryProcessTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(home.isValid());
+    for (const char* tool : {"Xvfb", "xdotool"})
+      ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool << " is needed (scripts/install-deps.sh)";
     // The virtual display names itself on standard output once it accepts clients.
     display.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1366x900x24", "-nolisten", "tcp"});
-    ASSERT_TRUE(display.waitForStarted(kPatience)) << "Xvfb is needed (scripts/install-deps.sh)";
+    ASSERT_TRUE(display.waitForStarted(kPatience));
     ASSERT_TRUE(QTest::qWaitFor([this] { return display.canReadLine(); }, kPatience));
     displayName = ":" + QString::fromLatin1(display.readLine()).trimmed();
 
