@@ -337,21 +337,45 @@ TEST_F(CrashRecoveryTest, AFolderThatCannotBeUsedIsToldAndTheProgramRuns) {
   EXPECT_EQ(run.Window().windowTitle(), "CurveDesk - [race.crv]*");
 }
 
-TEST(RestoreQuestionBox, YesIsTheDefaultAnswer) {
-  MessageBoxPrompter prompter;
-  QString text;
-  QString defaultButton;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    text = box->text();
-    defaultButton = box->defaultButton() != nullptr ? box->defaultButton()->text() : QString();
-    QTest::keyClick(box, Qt::Key_Return);
-  });
+// The question as the program shows it: how the user answers and what the program hears.
+TEST(RestoreQuestionBox, EnterRestoresNoDiscardsAndPuttingTheQuestionAwayDecidesNothing) {
+  const struct {
+    const char* how;
+    std::function<void(QMessageBox&)> answer;
+    Answer heard;
+  } cases[] = {
+      {"Enter", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, Answer::Yes},
+      {"No", [](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, Answer::No},
+      {"Escape", [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, Answer::Cancel},
+      {"the close button", [](QMessageBox& box) { box.close(); }, Answer::Cancel},
+  };
   const std::string question = RestoreQuestion({"/curves/race.crv", 0, 1738314000});
-  EXPECT_EQ(prompter.Ask(kRestoreTitle, question, Prompter::Icon::Question, Prompter::Buttons::YesNo), Answer::Yes);
-  EXPECT_EQ(text.toStdString(), question);
-  EXPECT_EQ(defaultButton.remove(u'&'), "Yes");
+  for (const auto& c : cases) {
+    MessageBoxPrompter prompter;
+    QString text;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr) << c.how;
+      text = box->text();
+      EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes)) << c.how;
+      c.answer(*box);
+    });
+    EXPECT_EQ(prompter.Ask(kRestoreTitle, question, Prompter::Icon::Question, Prompter::Buttons::YesNo), c.heard)
+        << c.how;
+    EXPECT_EQ(text.toStdString(), question);
+  }
+}
+
+TEST_F(CrashRecoveryTest, AQuestionPutAwayKeepsTheCopyForTheNextStart) {
+  const RecoveryCopyFiles left = LeaveCopy("curvedesk-20250131-090000-12", "", "kept", 1738314000);
+  for (int start = 0; start < 2; ++start) {
+    Run run(*this, {Answer::Cancel});
+    ASSERT_TRUE(run.startUp.Run(""));
+    EXPECT_EQ(run.prompter.asked.size(), 1u);
+    EXPECT_FALSE(run.Document().IsOpen());
+    EXPECT_TRUE(CopyExists(left));
+    EXPECT_TRUE(run.Window().close());
+  }
 }
 
 }  // namespace
