@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang
   xvfb xauth poppler-utils fonts-dejavu-core
+  # The program run on a virtual display and driven by keyboard (tests/gui/app/RecoveryProcessTest.cpp).
+  xdotool
   # Desktop integration and the Debian package (scripts/check-packaging.sh).
   desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev
   # The core built for Windows and tested under Wine (scripts/check-windows-core.sh).

@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
   curvedesk::shots::TakeIgnitionShots(folder);
   curvedesk::shots::TakeWizardShots(folder);
   curvedesk::shots::TakeDialogShots(folder);
+  curvedesk::shots::TakeRecoveryShots(folder);
   curvedesk::shots::TakeIconShots(folder);
   return 0;
 }

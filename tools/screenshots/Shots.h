@@ -17,6 +17,8 @@ void TakeMainWindowShots(const QString& folder);
 void TakeIgnitionShots(const QString& folder);
 void TakeWizardShots(const QString& folder);
 void TakeDialogShots(const QString& folder);
+// The questions and messages about unsaved changes kept for recovery.
+void TakeRecoveryShots(const QString& folder);
 // The program and document icons at the sizes a desktop shows them.
 void TakeIconShots(const QString& folder);
 

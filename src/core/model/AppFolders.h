@@ -4,12 +4,15 @@
 
 namespace curvedesk {
 
-// The two folders everything else is found in. The platform layer decides where they are
+// The folders everything else is found in. The platform layer decides where they are
 // (environment overrides, the program's own location, the user's Documents folder); the names of
 // the files inside them are fixed here so that every program and test builds the same paths.
 struct AppFolders {
   std::string dataDir;       // ignition descriptions, limits file, timing table variants (s2gAppDir)
   std::string documentsDir;  // the user's Documents folder
+  // Where the windowed program keeps unsaved changes in case it ends unexpectedly (the user's data
+  // folder for the program); empty where none are kept (the command line, tools).
+  std::string recoveryDir = {};
 };
 
 // <data>/Ign<n>.ini for n = 1..10.

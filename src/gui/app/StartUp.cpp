@@ -10,11 +10,12 @@
 #include "core/ignition/SerialPortSettings.h"
 #include "core/ignition/TimingTableFiles.h"
 #include "core/model/IgnitionDescriptionReader.h"
+#include "gui/app/CrashRecovery.h"
 #include "gui/ignition/BoardSession.h"
 #include "gui/ignition/IgnitionCommands.h"
+#include "gui/paint/MakerLogoPainter.h"
 #include "gui/platform/QtSerialLink.h"
 #include "gui/ui/FormMain.h"
-#include "gui/paint/MakerLogoPainter.h"
 
 // The icon resource lives in the static library, which the linker leaves out unless it is referenced;
 // Q_INIT_RESOURCE references it and must stand outside any namespace.
@@ -59,6 +60,8 @@ bool StartUp::Run(const std::string& startupFile, const std::string& compareFile
     });
     document_ = std::make_unique<CurveDocument>(context_.defaultGraph,
                                                 CoilLimitsSource{LimitsFilePath(context_.folders), context_.edition});
+    if (!context_.folders.recoveryDir.empty())
+      recovery_ = std::make_unique<CrashRecovery>(context_, *document_, prompter_);
     window_ = std::make_unique<FormMain>(context_, *document_, prompter_, fileDialogs_);
     // The port is named when the first job opens it; a port chosen later waits for the next start.
     link_ = std::make_unique<QtSerialLink>([this] {
@@ -85,10 +88,12 @@ bool StartUp::Run(const std::string& startupFile, const std::string& compareFile
     return false;
   }
 
+  // A restored curve comes first; the start-up file then opens as Open would, asking to save it.
+  if (recovery_) RunShowingErrors(prompter_, [this] { recovery_->OfferLeftCopies(); });
   if (!context_.StartupFile.empty()) {
     try {
-      window_->LoadFile(context_.StartupFile);
-      if (!compareFile.empty()) window_->CompareWithFile(compareFile);
+      if (window_->OpenStartupFile(context_.StartupFile) && !compareFile.empty())
+        window_->CompareWithFile(compareFile);
     } catch (const AppError& error) {
       // The program stays up without a curve, or with the curve and nothing compared.
       ShowError(prompter_, error);
@@ -108,6 +113,8 @@ void StartUp::InstallTimingTables() {
 }
 
 void StartUp::ShutDown() {
+  // Whatever was not saved was given up when the window closed.
+  if (recovery_) recovery_->Discard();
   try {
     RecoverFromDamagedSettings(store_, prompter_, [this] { SaveSettings(store_, context_.settings); });
   } catch (const AppError& error) {

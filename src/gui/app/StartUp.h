@@ -11,13 +11,15 @@
 namespace curvedesk {
 
 class BoardSession;
+class CrashRecovery;
 class FileDialogs;
 class FormMain;
 class IgnitionCommands;
 class QtSerialLink;
 
 // The program's start and end around the main window: settings, the curve model, the ignition
-// descriptions and the start-up file on the way in; settings and the other windows on the way out.
+// descriptions, unsaved changes left by a run that did not end normally and the start-up file on
+// the way in; settings, the recovery copy and the other windows on the way out.
 class StartUp {
  public:
   StartUp(AppContext& context, RegistryStore& store, Prompter& prompter, FileDialogs& fileDialogs);
@@ -31,6 +33,8 @@ class StartUp {
   FormMain* MainWindow() const { return window_.get(); }
   // The curve being edited; there once Run got past the settings.
   CurveDocument* Document() const { return document_.get(); }
+  // There once Run got past the settings, when the folders name a recovery folder.
+  CrashRecovery* Recovery() const { return recovery_.get(); }
 
  private:
   // First start: the shipped timing table goes where programming and the custom layout name
@@ -44,6 +48,9 @@ class StartUp {
   Prompter& prompter_;
   FileDialogs& fileDialogs_;
   std::unique_ptr<CurveDocument> document_;
+  // Keeps the document's unsaved changes in case the program ends unexpectedly; none are kept
+  // without a recovery folder.
+  std::unique_ptr<CrashRecovery> recovery_;
   // The one serial port and the commands that use it; they outlive the main window.
   std::unique_ptr<QtSerialLink> link_;
   std::unique_ptr<BoardSession> session_;

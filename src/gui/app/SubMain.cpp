@@ -4,12 +4,12 @@
 #include <QProcess>
 
 #include "core/app/CommandLine.h"
-#include "gui/platform/FolderLookup.h"
 #include "gui/app/StartUp.h"
-#include "gui/widgets/MessageBoxPrompter.h"
+#include "gui/platform/FolderLookup.h"
 #include "gui/platform/QtRegistryStore.h"
-#include "gui/widgets/FileDialogs.h"
 #include "gui/ui/FormMain.h"
+#include "gui/widgets/FileDialogs.h"
+#include "gui/widgets/MessageBoxPrompter.h"
 
 namespace curvedesk {
 
@@ -46,6 +46,7 @@ int SubMain(Edition edition, int argc, char** argv) {
   AppContext context;
   context.edition = edition;
   context.folders = LookUpAppFolders();
+  context.folders.recoveryDir = RecoveryFolderPath().toStdString();
   QtRegistryStore store(QtRegistryStore::DefaultFilePath());
   MessageBoxPrompter prompter;
   QtFileDialogs fileDialogs;

@@ -15,12 +15,19 @@ QString FirstSet(const QString& override, const char* variable, const QString& f
 }  // namespace
 
 AppFolders LookUpAppFolders(const QString& dataOverride, const QString& documentsOverride) {
-  const QString shipped = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/curvedesk"));
+  const QString shipped =
+      QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("../share/curvedesk"));
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   AppFolders folders;
   folders.dataDir = QDir::cleanPath(FirstSet(dataOverride, "CURVEDESK_DATA_DIR", shipped)).toStdString();
-  folders.documentsDir = QDir::cleanPath(FirstSet(documentsOverride, "CURVEDESK_DOCUMENTS_DIR", documents)).toStdString();
+  folders.documentsDir =
+      QDir::cleanPath(FirstSet(documentsOverride, "CURVEDESK_DOCUMENTS_DIR", documents)).toStdString();
   return folders;
+}
+
+QString RecoveryFolderPath() {
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+      .filePath(QStringLiteral("recovery"));
 }
 
 }  // namespace curvedesk

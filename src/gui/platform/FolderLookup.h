@@ -12,4 +12,8 @@ namespace curvedesk {
 // Needs a Q(Core)Application for the program folder.
 AppFolders LookUpAppFolders(const QString& dataOverride = {}, const QString& documentsOverride = {});
 
+// Where the windowed program keeps unsaved changes for recovery: "recovery" in the user's data folder
+// for this program (named after the program, so each edition has its own).
+QString RecoveryFolderPath();
+
 }  // namespace curvedesk

@@ -53,6 +53,10 @@ class FormMain : public QMainWindow {
 
   // Loads a curve file and shows it. A failure is raised to the caller unchanged.
   void LoadFile(const std::string& path);
+  // The curve file named on the command line: opened as Open does, after asking about the unsaved
+  // changes of a curve shown before it (one restored at start-up). False when the user kept that
+  // curve instead; a failure is raised.
+  bool OpenStartupFile(const std::string& path);
 
   // Fills every field from the document (a changed ignition description shows this way too).
   void RefreshFromCurve();

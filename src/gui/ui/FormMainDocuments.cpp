@@ -16,10 +16,10 @@
 #include "core/document/FieldRules.h"
 #include "core/document/RecentFiles.h"
 #include "gui/graph/GraphView.h"
-#include "gui/widgets/FileDialogs.h"
 #include "gui/ui/FormChangeCylType.h"
 #include "gui/ui/FormMain.h"
 #include "gui/ui/FormWizard.h"
+#include "gui/widgets/FileDialogs.h"
 #include "gui/widgets/NumericField.h"
 
 namespace curvedesk {
@@ -226,6 +226,13 @@ void FormMain::LoadFile(const std::string& path) {
   }
   ShowNewDocument(std::move(curve), path, false);
   AddRecentFile(path);
+}
+
+bool FormMain::OpenStartupFile(const std::string& path) {
+  if (!PromptSaveChanges()) return false;
+  StartEmptyDocument();
+  LoadFile(path);
+  return true;
 }
 
 void FormMain::AddRecentFile(const std::string& path) {

@@ -6,7 +6,9 @@ class QWidget;
 
 namespace curvedesk {
 
-// Questions and messages as modal message boxes over a parent window.
+// Questions and messages as modal message boxes over a parent window. Enter answers with the first
+// button (Yes or OK); a box put away with Escape or its close button answers Cancel (a plain message
+// OK), never No.
 class MessageBoxPrompter : public Prompter {
  public:
   explicit MessageBoxPrompter(QWidget* parent = nullptr) : parent_(parent) {}
