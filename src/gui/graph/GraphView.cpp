@@ -292,17 +292,20 @@ void GraphView::OwnEdit(const std::function<void()>& edit) {
 }
 
 void GraphView::SelectionChanged() {
-  for (const int element : ringed_) UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
+  for (const int element : ringed_) UpdateTwips(RingBounds(elements_.Marker(element)));
   ringed_.clear();
   for (const NodeRef& node : selection_->Nodes()) ringed_.push_back(ElementOf(node.plot, node.node));
-  for (const int element : ringed_) UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
+  for (const int element : ringed_) UpdateTwips(RingBounds(elements_.Marker(element)));
 }
 
 void GraphView::UpdateRings(const GraphElements& before) {
-  for (const int element : ringed_) {
+  std::vector<int> rings = ringed_;
+  if (highlight_)
+    for (int plot = 0; plot < kPlots; ++plot) rings.push_back(ElementOf(plot, highlight_->node));
+  for (const int element : rings) {
     if (before.Marker(element) == elements_.Marker(element)) continue;
-    UpdateTwips(SelectionRingBounds(before.Marker(element)));
-    UpdateTwips(SelectionRingBounds(elements_.Marker(element)));
+    UpdateTwips(RingBounds(before.Marker(element)));
+    UpdateTwips(RingBounds(elements_.Marker(element)));
   }
 }
 

@@ -21,6 +21,10 @@ constexpr double kLabelPadding = 50;  // half of the 100 twips the label is wide
 constexpr double kRingGap = 70;
 constexpr double kRingWidth = 2 * kTwipsPerPixel;
 constexpr double kCurrentRingWidth = 3 * kTwipsPerPixel;
+// A comparison's highlight ring goes round the selection ring, so a node both selected and
+// highlighted shows both.
+constexpr double kHighlightGap = 130;
+constexpr double kHighlightWidth = 3 * kTwipsPerPixel;
 
 QRectF RingRect(const NodeMarker& marker) {
   return QRectF(marker.left - kRingGap, marker.top - kRingGap, kMarkerSize + 2 * kRingGap, kMarkerSize + 2 * kRingGap);
@@ -39,10 +43,9 @@ QRectF Grown(const QRectF& rect, double margin) { return rect.adjusted(-margin, 
 
 // A ring around a marker, wide enough to be seen beside the marker's own outline.
 void PaintHighlight(QPainter& painter, const NodeMarker& marker) {
-  constexpr double kRingGap = 60;
-  painter.setPen(GraphPen(painter, QColor(255, 120, 0), 3 * kTwipsPerPixel));
+  painter.setPen(GraphPen(painter, QColor(255, 120, 0), kHighlightWidth));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kRingGap));
+  painter.drawEllipse(Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kHighlightGap));
 }
 
 // The legend's line about the comparison: a dashed grey swatch and the text on a white box, at the
@@ -203,6 +206,8 @@ QRectF LabelBounds(const NodeInfoLabel& label) {
   return Grown(QRectF(label.left, label.top, label.width, label.height), kMarkerOutlineWidth);
 }
 
-QRectF SelectionRingBounds(const NodeMarker& marker) { return Grown(RingRect(marker), kCurrentRingWidth); }
+QRectF RingBounds(const NodeMarker& marker) {
+  return Grown(QRectF(marker.left, marker.top, kMarkerSize, kMarkerSize), kHighlightGap + kHighlightWidth);
+}
 
 }  // namespace curvedesk

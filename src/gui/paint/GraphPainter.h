@@ -74,6 +74,7 @@ QRectF MarkerBounds(const NodeMarker& marker);
 QRectF LineBounds(const PlotLine& line);
 QRectF RevLimitBounds(const RevLimitLine& line);
 QRectF LabelBounds(const NodeInfoLabel& label);
-QRectF SelectionRingBounds(const NodeMarker& marker);
+// Both rings a marker can have: the selection ring and the comparison's highlight around it.
+QRectF RingBounds(const NodeMarker& marker);
 
 }  // namespace curvedesk
