@@ -176,8 +176,10 @@ void GraphView::mousePressEvent(QMouseEvent* event) {
 void GraphView::mouseReleaseEvent(QMouseEvent*) {
   const GraphElements before = elements_;
   editor_.GraphMouseUp();
+  const bool wasDown = gesture_ != 0;
   gesture_ = 0;
   UpdateChanged(before);
+  if (wasDown) emit PointerReleased();
 }
 
 void GraphView::mouseMoveEvent(QMouseEvent* event) { PointerMoved(event->position()); }

@@ -36,6 +36,8 @@ class GraphView : public QWidget {
   FormSparkAdvance& NodeDialog() { return *nodeDialog_; }
   // The selected nodes, shared with the node table.
   NodeSelection& Selection() { return *selection_; }
+  // Whether the pointer is down on the graph: a drag's edits are on their way.
+  bool PointerDown() const { return gesture_ != 0; }
   // Draws the comparison's graph of the shown sensor state behind the edited one, faded and dashed,
   // without markers and out of reach of the pointer, and names it in the legend line. The view
   // follows the comparison as long as it lives.
@@ -57,6 +59,10 @@ class GraphView : public QWidget {
   QSize minimumSizeHint() const override;
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
+
+ signals:
+  // The pointer was let go after it went down on the graph.
+  void PointerReleased();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -25,6 +25,8 @@ constexpr int kPlotRole = Qt::UserRole + 2;
 
 enum Column { kCaption, kEdited, kComparison, kDifference };
 constexpr int kValueColumnWidth = 60;
+// How often the list follows a drag: ten times a second reads as following it.
+constexpr int kDragRefreshMs = 100;
 
 std::tuple<int, int, int, QString> RowKey(const QTreeWidgetItem& item) {
   return {item.data(kCaption, kStateRole).toInt(), item.data(kCaption, kNodeRole).toInt(),
@@ -89,7 +91,15 @@ DifferenceList::DifferenceList(CurveDocument& document, std::shared_ptr<Comparis
     // The list does not depend on the state shown, the history or a job.
     constexpr unsigned kListed = DocumentChange::kGraphs | DocumentChange::kConfiguration | DocumentChange::kDocument |
                                  DocumentChange::kCoil | DocumentChange::kFileState;
-    if ((change.parts & kListed) != 0) Refresh();
+    if ((change.parts & kListed) != 0) DocumentChanged();
+  });
+  dragRefresh_.setSingleShot(true);
+  dragRefresh_.setInterval(kDragRefreshMs);
+  connect(&dragRefresh_, &QTimer::timeout, this, &DifferenceList::Refresh);
+  connect(&graph_, &GraphView::PointerReleased, this, [this] {
+    if (!dragRefresh_.isActive()) return;
+    dragRefresh_.stop();
+    Refresh();
   });
   comparisonSubscription_ = comparison_->Subscribe([this] { Refresh(); });
   connect(tree_, &QTreeWidget::itemSelectionChanged, this, &DifferenceList::RowChosen);
@@ -102,6 +112,15 @@ DifferenceList::~DifferenceList() {
 }
 
 QString DifferenceList::Status() const { return status_->text(); }
+
+void DifferenceList::DocumentChanged() {
+  if (!graph_.PointerDown()) {
+    dragRefresh_.stop();
+    Refresh();
+  } else if (!dragRefresh_.isActive()) {
+    dragRefresh_.start();
+  }
+}
 
 void DifferenceList::Refresh() {
   std::vector<DifferenceRow> rows;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -34,6 +35,9 @@ class DifferenceList : public QWidget {
   QString Status() const;
 
  private:
+  // A drag changes the curve at the pointer's rate; the list then follows it at a calmer rate, so
+  // the graph keeps up with the pointer, and catches up when the pointer is let go.
+  void DocumentChanged();
   void Refresh();
   // The texts of rows already listed, in their order.
   void ShowValues(const std::vector<DifferenceRow>& rows);
@@ -48,6 +52,7 @@ class DifferenceList : public QWidget {
   QLabel* status_;
   QTreeWidget* tree_;
   std::vector<DifferenceRow> shownRows_;
+  QTimer dragRefresh_;
 };
 
 }  // namespace curvedesk

@@ -4,10 +4,12 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QPrinter>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "core/common/ErrorMessages.h"
 #include "core/document/ComparisonCurve.h"
+#include "core/graph/GraphScale.h"
 #include "gui/graph/GraphView.h"
 #include "gui/ignition/ModalScript.h"
 #include "gui/ui/DifferenceList.h"
@@ -135,6 +137,36 @@ TEST_F(FormMainCompareTest, TheDifferenceListFollowsEditsAsTheyHappen) {
   document->SetCurveFallback(300);
   EXPECT_TRUE(Rows().empty());
   EXPECT_EQ(Find<QLabel>("lblDifferences")->text(), "race.crv and shipped.crv hold the same curve.");
+}
+
+TEST_F(FormMainCompareTest, ADragIsFollowedWhileItGoesOnAndAtOnceWhenThePointerIsLetGo) {
+  Open(WriteCurve("race.crv", 1));
+  CompareWith(WriteChangedCurve("shipped.crv", 1, [](CurveData& c) { c.CurveFallback = 300; }));
+  ASSERT_EQ(Rows().size(), 1u);
+
+  // Node 5 of the 1st spark, moved sideways at the angle it has.
+  GraphView* graph = Graph();
+  const NodeMarker& marker = graph->Elements().Marker(ElementOf(1, 4));
+  const int angle = document->ShownGraph().Nodes[4].PS;
+  QTest::mousePress(graph, Qt::LeftButton, Qt::NoModifier,
+                    graph->ToWidget(QPointF(marker.left + kMarkerHalf, marker.top + kMarkerHalf)).toPoint());
+  const auto moveTo = [graph, angle](int rpm) {
+    const QPointF to = graph->ToWidget(QPointF(RpmToX(rpm), AngleToY(angle)));
+    QMouseEvent move(QEvent::MouseMove, to, graph->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(graph, &move);
+  };
+  moveTo(2100);
+  // While the pointer is down the list catches up within a moment.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Rows().size() == 2; }, 2000)) << ::testing::PrintToString(Rows());
+  EXPECT_EQ(Rows()[1], "Sensor State 1 / Node 5 RPM: 2100 | 2000 | +100");
+
+  moveTo(2300);
+  QTest::mouseRelease(graph, Qt::LeftButton, Qt::NoModifier, graph->ToWidget(QPointF(RpmToX(2300), 0)).toPoint());
+  const int rpm = document->ShownGraph().RPM[4];
+  ASSERT_GT(rpm, 2100);  // moved on, as far as the next node lets it
+  ASSERT_EQ(Rows().size(), 2u);
+  EXPECT_EQ(Rows()[1], "Sensor State 1 / Node 5 RPM: " + std::to_string(rpm) + " | 2000 | +" +
+                           std::to_string(rpm - 2000));
 }
 
 TEST_F(FormMainCompareTest, ChoosingANodeRowShowsItsStateAndRingsTheNode) {

@@ -209,9 +209,10 @@ TEST_F(FormWizardTest, SensorThresholdThroughTheUpDownControl) {
   EXPECT_EQ(volts->text(), "2.1");
   EXPECT_TRUE(upDown->RepeatTimer().isActive());
   EXPECT_EQ(upDown->RepeatTimer().interval(), RepeatUpDown::kFirstRepeatMs);
-  QTRY_COMPARE(volts->text(), QString("2.2"));
+  // QTRY_COMPARE would not fail a GoogleTest case.
+  EXPECT_TRUE(QTest::qWaitFor([volts] { return volts->text() == "2.2"; }, 5000)) << volts->text().toStdString();
   EXPECT_EQ(upDown->RepeatTimer().interval(), RepeatUpDown::kRepeatMs);
-  QTRY_COMPARE(volts->text(), QString("2.3"));
+  EXPECT_TRUE(QTest::qWaitFor([volts] { return volts->text() == "2.3"; }, 5000)) << volts->text().toStdString();
   QTest::mouseRelease(upDown, Qt::LeftButton, {}, upper);
   EXPECT_FALSE(upDown->RepeatTimer().isActive());
 
