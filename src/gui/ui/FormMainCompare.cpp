@@ -12,6 +12,7 @@
 #include "gui/print/FormPrintOptions.h"
 #include "gui/ui/DifferenceList.h"
 #include "gui/ui/FormMain.h"
+#include "gui/widgets/DockPanels.h"
 #include "gui/widgets/FileDialogs.h"
 
 namespace curvedesk {
@@ -34,13 +35,17 @@ void FormMain::BuildComparison() {
   dockDifferences_->setObjectName(QStringLiteral("dockDifferences"));
   lstDifferences_ = new DifferenceList(document_, comparison_, context_.CustName, *picGraph_, dockDifferences_);
   dockDifferences_->setWidget(lstDifferences_);
-  // Beside the fields: the graph keeps its aspect, so on a laptop screen it is short of height, not
-  // width, and a list under it would shrink it where one beside it does not.
-  addDockWidget(Qt::RightDockWidgetArea, dockDifferences_);
+  // Beside the graph: the graph keeps its aspect, so on a laptop screen it is short of height, not
+  // width, and a list under it would shrink it where one beside it does not. It shares the node
+  // table's side, as a tab when both are shown.
+  addDockWidget(Qt::LeftDockWidgetArea, dockDifferences_);
   dockDifferences_->hide();
   QAction* showList = dockDifferences_->toggleViewAction();
   showList->setObjectName(QStringLiteral("mnuViewDifferenceList"));
   showList->setText(tr("&Difference List"));
+  connect(showList, &QAction::toggled, dockDifferences_, [this](bool shown) {
+    if (shown) ShowSharingSide(*this, *dockDifferences_, *dockNodeTable_);
+  });
 
   if (auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"))) {
     file->insertActions(mnuFilePrintGraph_, {mnuFileCompareWith_, mnuFileStopComparing_});
@@ -80,6 +85,7 @@ void FormMain::CompareWithFile(const std::string& path) {
   ClearCurve(curve, context_.defaultGraph);
   LoadCurveFile(curve, path, context_.ignitionDescriptions, context_.defaultGraph);
   comparison_->Open(std::move(curve), path);
+  ShowSharingSide(*this, *dockDifferences_, *dockNodeTable_);
   if (dockDifferences_->isHidden()) {
     dockDifferences_->show();
     resizeDocks({dockDifferences_}, {kDifferenceListWidth}, Qt::Horizontal);

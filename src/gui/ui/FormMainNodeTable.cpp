@@ -10,6 +10,7 @@
 #include "gui/graph/NodeTablePanel.h"
 #include "gui/graph/SelectedNodeLabel.h"
 #include "gui/ui/FormMain.h"
+#include "gui/widgets/DockPanels.h"
 
 namespace curvedesk {
 
@@ -31,6 +32,7 @@ void FormMain::BuildNodeTable() {
   // while the window is shown is remembered.
   connect(showTable, &QAction::toggled, this, [this](bool visible) {
     if (isVisible()) context_.settings.NodeTableVisible = visible;
+    if (visible && dockDifferences_) ShowSharingSide(*this, *dockNodeTable_, *dockDifferences_);
   });
 
   auto* view = new QMenu(tr("&View"), this);

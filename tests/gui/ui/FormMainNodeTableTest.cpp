@@ -259,6 +259,36 @@ TEST_F(FormMainNodeTableTest, OnALaptopScreenTheGraphShrinksBesideTheTableAndKee
   EXPECT_TRUE(Find("cboCoilSat")->isVisible());
 }
 
+TEST_F(FormMainNodeTableTest, WhileComparingTheTableAndTheDifferenceListShareOneSideAsTabs) {
+  window->resize(FormMain::DefaultSize(QSize(1366, 728)));
+  // A panel behind another's tab stays "visible", moved out of the window.
+  const auto inView = [](const QWidget* widget) { return widget->isVisible() && !widget->visibleRegion().isEmpty(); };
+  auto* list = Find("lstDifferences");
+  window->CompareWithFile(WriteCurve("shipped.crv", 2));
+  QApplication::processEvents();
+  EXPECT_TRUE(window->tabifiedDockWidgets(Find<QDockWidget>("dockNodeTable")).contains(Find<QDockWidget>("dockDifferences")));
+  // The list just asked for is in front, the table a tab away.
+  EXPECT_TRUE(inView(list));
+  EXPECT_FALSE(inView(table));
+
+  // Shown again from the View menu, the table comes to the front, whole.
+  Action("mnuViewNodeTable")->trigger();
+  Action("mnuViewNodeTable")->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(inView(table));
+  EXPECT_FALSE(inView(list));
+  EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(Find<QScrollArea>("scrFields")->verticalScrollBar()->isVisible());
+  EXPECT_GE(Find<GraphView>("picGraph")->height(), 300);
+
+  // And the list again.
+  Action("mnuViewDifferenceList")->trigger();
+  Action("mnuViewDifferenceList")->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(inView(list));
+  EXPECT_FALSE(inView(table));
+}
+
 TEST_F(FormMainNodeTableTest, TheCompactEditionHasTheTableAndTheKeysToo) {
   window.reset();
   context.edition = Edition::Compact;
