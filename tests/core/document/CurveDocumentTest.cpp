@@ -7,11 +7,13 @@
 #include "core/common/ErrorCode.h"
 #include "support/ErrorOf.h"
 #include "support/TempDir.h"
+#include "support/TwoStateCurve.h"
 
 namespace curvedesk {
 namespace {
 
 using testing::ErrorOf;
+using testing::TwoStateCurve;
 
 // Coil per spark at 100 % and a distributor for four cylinders at 40 %: spans up to 350 degrees for
 // a coil, 72 for the distributor.
@@ -22,20 +24,6 @@ constexpr const char* kLimits =
     "Range5=50\r\nRange6=50\r\nRange7=50\r\nRange8=50\r\nRange9=50\r\n"
     "[DIST_4]\r\nRange0=40\r\nRange1=40\r\nRange2=40\r\nRange3=40\r\nRange4=40\r\n"
     "Range5=40\r\nRange6=40\r\nRange7=40\r\nRange8=40\r\nRange9=40\r\n";
-
-// A two-state curve with a rev limit on both graphs.
-CurveData TwoStateCurve() {
-  CurveData curve;
-  ClearCurve(curve, MakeDefaultGraph());
-  curve.Name = "Korvane Tarvo GT-1";
-  curve.CoilType = "KX-1";
-  curve.CustType = "4";
-  curve.NumSensorStates = 2;
-  curve.Sensor1Type = kSensorDigital;
-  for (SensorStateGraph& graph : curve.Graphs) graph.RevLimit = 9000;
-  curve.Graphs[1].GraphInfo = "second";
-  return curve;
-}
 
 class CurveDocumentTest : public ::testing::Test {
  protected:

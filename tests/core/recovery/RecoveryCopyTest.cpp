@@ -27,7 +27,7 @@ class RecoveryCopyTest : public ::testing::Test {
 TEST_F(RecoveryCopyTest, ACopyReadsBackAsTheDocumentHeldIt) {
   // A custom layout, which a curve file names by its cylinder text, and a note and file name in
   // scripts that a saved curve file (Windows-1252) could not hold.
-  CurveData curve = testing::RecoverableCurve();
+  CurveData curve = testing::TwoStateCurve();
   curve.NumCylinders = 0;
   curve.CustType = "H-D (Dual Fire)";
   curve.Graphs[1].GraphInfo = "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0 \xE2\x9C\x93";  // "Проба ✓"
@@ -71,7 +71,7 @@ TEST_F(RecoveryCopyTest, NamesKeepTheEditionsAndTheProgramsApart) {
 
 // Each way a copy is damaged, and the error that reading it ends with.
 TEST_F(RecoveryCopyTest, ADamagedCopyRaisesTheErrorItsReadingEndedWith) {
-  CurveData unknownIgnition = testing::RecoverableCurve();
+  CurveData unknownIgnition = testing::TwoStateCurve();
   unknownIgnition.Name = "Korvane Tarvo ZZ-9";
   const struct {
     const char* damage;
@@ -110,14 +110,14 @@ TEST_F(RecoveryCopyTest, ADamagedCopyRaisesTheErrorItsReadingEndedWith) {
        ErrIgnNameNotFound},
   };
   for (const auto& c : cases) {
-    WriteRecoveryCopy(files, testing::RecoverableCurve(), {"/curves/race.crv", 0, kJan31At130509});
+    WriteRecoveryCopy(files, testing::TwoStateCurve(), {"/curves/race.crv", 0, kJan31At130509});
     c.apply();
     EXPECT_EQ(ErrorOf([&] { Read(); }), c.error) << c.damage;
   }
 }
 
 TEST_F(RecoveryCopyTest, ADamagedCopyIsSetAsideWhereItIsNoLongerACopy) {
-  WriteRecoveryCopy(files, testing::RecoverableCurve(), {"", 0, kJan31At130509});
+  WriteRecoveryCopy(files, testing::TwoStateCurve(), {"", 0, kJan31At130509});
   const std::string curveBytes = testing::ReadAll(files.curve);
   const std::vector<std::string> kept = SetAsideDamagedCopy(files);
 
@@ -137,7 +137,7 @@ TEST_F(RecoveryCopyTest, ADamagedCopyIsSetAsideWhereItIsNoLongerACopy) {
 }
 
 TEST_F(RecoveryCopyTest, RemovingACopyTakesItsTemporaryFilesButNotItsLock) {
-  WriteRecoveryCopy(files, testing::RecoverableCurve(), {"", 0, kJan31At130509});
+  WriteRecoveryCopy(files, testing::TwoStateCurve(), {"", 0, kJan31At130509});
   dir.Write(std::filesystem::path(files.curve).filename().string() + ".saving~", "cut short");
   dir.Write(std::filesystem::path(files.lock).filename().string(), "4242");
   RemoveRecoveryCopy(files);

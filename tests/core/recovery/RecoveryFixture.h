@@ -3,24 +3,9 @@
 #include "core/model/CurveData.h"
 #include "core/model/IgnitionDescription.h"
 #include "support/TempDir.h"
+#include "support/TwoStateCurve.h"
 
 namespace curvedesk::testing {
-
-// A curve of the one ignition the tests install, with two sensor states.
-inline CurveData RecoverableCurve() {
-  CurveData curve;
-  ClearCurve(curve, MakeDefaultGraph());
-  curve.Name = "Korvane Tarvo GT-1";
-  curve.CoilType = "KX-1";
-  curve.CustType = "4";
-  curve.NumSensorStates = 2;
-  curve.Sensor1Type = kSensorDigital;
-  // Graphs past the sensor states are not part of a curve file; they stay as a cleared curve has them.
-  curve.Graphs[0].RevLimit = 9000;
-  curve.Graphs[1].RevLimit = 9000;
-  curve.Graphs[1].GraphInfo = "second";
-  return curve;
-}
 
 inline IgnitionDescriptionTable InstalledIgnitions() {
   IgnitionDescriptionTable descriptions{};

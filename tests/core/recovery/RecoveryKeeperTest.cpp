@@ -29,7 +29,7 @@ class ManualTimer : public RecoveryTimer {
 
 class RecoveryKeeperTest : public ::testing::Test {
  protected:
-  RecoveryKeeperTest() { document.Open(testing::RecoverableCurve(), "/curves/race.crv"); }
+  RecoveryKeeperTest() { document.Open(testing::TwoStateCurve(), "/curves/race.crv"); }
 
   // The timer runs out, as the event loop would make it.
   void RunOut() {
@@ -87,7 +87,7 @@ TEST_F(RecoveryKeeperTest, ABurstOfChangesIsWrittenOnceWhenTheTimerRunsOut) {
 
 TEST_F(RecoveryKeeperTest, ANewCurveIsKeptWithoutAFileName) {
   std::filesystem::create_directories(dir.Path() / "recovery");
-  document.Open(testing::RecoverableCurve(), "", true);
+  document.Open(testing::TwoStateCurve(), "", true);
   RunOut();
   EXPECT_EQ(Copy().info.fileName, "");
 }
@@ -101,7 +101,7 @@ TEST_F(RecoveryKeeperTest, TheCopyGoesWhenNoUnsavedChangesRemain) {
   } cases[] = {
       {"saved", [&] { document.MarkSaved("/curves/other.crv"); }},
       {"closed without saving", [&] { document.Close(); }},
-      {"another file opened without saving", [&] { document.Open(testing::RecoverableCurve(), "/curves/b.crv"); }},
+      {"another file opened without saving", [&] { document.Open(testing::TwoStateCurve(), "/curves/b.crv"); }},
       {"undone to the saved point",
        [&] {
          document.Undo();
@@ -110,7 +110,7 @@ TEST_F(RecoveryKeeperTest, TheCopyGoesWhenNoUnsavedChangesRemain) {
       {"the program ended normally", [&] { keeper.Discard(); }},
   };
   for (const auto& c : cases) {
-    document.Open(testing::RecoverableCurve(), "/curves/race.crv");
+    document.Open(testing::TwoStateCurve(), "/curves/race.crv");
     document.SetRevLimit(8000);
     RunOut();
     ASSERT_TRUE(CopyExists()) << c.how;
@@ -121,7 +121,7 @@ TEST_F(RecoveryKeeperTest, TheCopyGoesWhenNoUnsavedChangesRemain) {
   }
 
   // After a normal end nothing is written again.
-  document.Open(testing::RecoverableCurve(), "/curves/race.crv");
+  document.Open(testing::TwoStateCurve(), "/curves/race.crv");
   document.SetRevLimit(8000);
   EXPECT_FALSE(timer.running);
   EXPECT_TRUE(keeper.WriteNow());

@@ -35,7 +35,7 @@ class RecoveryOfferTest : public ::testing::Test {
   // A copy with the curve's note naming it, written at the given time.
   std::string WriteCopy(const std::string& id, std::int64_t savedAt, const std::string& fileName) {
     const std::string stem = "curvedesk-" + id;
-    CurveData curve = testing::RecoverableCurve();
+    CurveData curve = testing::TwoStateCurve();
     curve.Graphs[0].GraphInfo = stem;
     WriteRecoveryCopy(RecoveryFilesOf(dir.File(""), stem), curve, {fileName, 0, savedAt});
     return stem;
