@@ -18,7 +18,9 @@ FormScrollText::FormScrollText(const QString& caption, QWidget* owner)
   setWindowTitle(caption);
   txtText_->setObjectName(QStringLiteral("txtText"));
   txtText_->setReadOnly(true);
-  txtText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The byte lines are short; a long message (a verification that found a difference) wraps so it
+  // is read whole without scrolling sideways.
+  txtText_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   txtText_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   // Wide enough for the 60-character rules of the log and a scroll bar.
   const QFontMetrics metrics(txtText_->font());
