@@ -1,7 +1,6 @@
 #include "core/ignition/ImageVerification.h"
 
 #include <map>
-#include <optional>
 
 #include "core/common/ErrorMessages.h"
 #include "core/common/Utils.h"
@@ -24,16 +23,17 @@ constexpr int kEndOfReadCharacters = 1;
 // not read again.
 std::vector<std::uint16_t> WordAddresses(const ProgrammingImage& image) {
   std::vector<std::uint16_t> addresses;
-  std::optional<std::uint16_t> brought;  // the second byte of the last word read
+  // The second byte of the last word read; none (-1) after a byte it brought.
+  long brought = -1;
   for (const ImageBlock& block : image.blocks) {
     for (std::size_t i = 0; i < block.symbols.size(); ++i) {
       const auto address = static_cast<std::uint16_t>(block.address + i);
       if (brought == address) {
-        brought.reset();
+        brought = -1;
         continue;
       }
       addresses.push_back(address);
-      brought = static_cast<std::uint16_t>(address + 1);
+      brought = address + 1L;
     }
   }
   return addresses;
