@@ -69,6 +69,8 @@ void GraphView::DocumentChanged(const DocumentChange& change) {
     ApplyPointerShape();
   }
   LayOut();
+  // Whether the highlight ring shows depends on the state shown; a moved ring repaints with its node.
+  if (highlight_ && (change.Has(DocumentChange::kShownState) || change.Has(DocumentChange::kDocument))) update();
   // The selection is the window's, not the curve's: a new curve starts without one, and nodes the
   // graph no longer shows leave it.
   if (change.Has(DocumentChange::kDocument) || !document_.IsOpen())
@@ -85,8 +87,6 @@ void GraphView::LayOut() {
     elements_.HideGraph();
   editor_.ElementsMoved();
   UpdateChanged(before);
-  // A ring follows its node and reaches past the marker's own bounds.
-  if (highlight_ && !(before == elements_)) update();
   LayOutComparison();
 }
 
@@ -300,6 +300,7 @@ void GraphView::SelectionChanged() {
   for (const int element : ringed_) UpdateTwips(RingBounds(elements_.Marker(element)));
 }
 
+// The selection's rings and the highlight's follow their nodes.
 void GraphView::UpdateRings(const GraphElements& before) {
   std::vector<int> rings = ringed_;
   if (highlight_)
