@@ -7,6 +7,7 @@
 
 #include "core/curvefile/CurveDifferences.h"
 #include "core/document/FieldRules.h"
+#include "core/graph/NodeTable.h"
 #include "core/model/DisplayTexts.h"
 
 namespace curvedesk {
@@ -87,7 +88,6 @@ constexpr std::array<GraphField, 8> kGraphFields = {{
 
 // The node keys: the RPM, then the plots' angles by plot number.
 constexpr std::array<std::string_view, 5> kNodeKeys = {"RPM", "CO", "PS", "SS", "TS"};
-constexpr std::array<const char*, 5> kNodeCaptions = {"RPM", "Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
 
 bool Touches(const std::vector<CurveDifference>& differences, std::string_view key) {
   return std::any_of(differences.begin(), differences.end(),
@@ -147,7 +147,7 @@ void AddStateRows(std::vector<DifferenceRow>& rows, const std::vector<CurveDiffe
     if (!ofState(d) || d.node == 0) continue;
     const auto key = static_cast<int>(std::find(kNodeKeys.begin(), kNodeKeys.end(), d.field) - kNodeKeys.begin());
     rows.push_back(Row(index, d.node - 1, key - 1,
-                       "Node " + std::to_string(d.node) + " " + kNodeCaptions[static_cast<std::size_t>(key)], d,
+                       "Node " + std::to_string(d.node) + " " + NodeColumnCaption(key), d,
                        false));
   }
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/common/CurveLimits.h"
 #include "core/graph/GraphEditor.h"
 #include "core/model/CurveData.h"
 #include "core/model/CurveRules.h"
@@ -13,7 +14,7 @@ enum class NodeKey { Up, Down, Left, Right };
 
 // One key press moves the node by one step of the plot's grid, or 50 RPM sideways; with Shift it
 // moves ten steps.
-inline constexpr int kKeyRpmStep = 50;
+inline constexpr int kKeyRpmStep = kRpmStep;
 inline constexpr int kShiftSteps = 10;
 // The grid of a plot's angles: 10 degrees on the coil-on plot, 1 degree on a spark plot.
 int PlotGridStep(int plot);

@@ -1,5 +1,7 @@
 #include "core/model/DisplayTexts.h"
 
+#include <array>
+
 #include "core/common/Utils.h"
 #include "core/model/CurveData.h"
 
@@ -64,6 +66,11 @@ std::string RpmSwitchText(int value) { return value == kNotSet ? std::string() :
 int SensorStatesFor(bool sensor1Present, bool sensor2Present) {
   if (sensor1Present && sensor2Present) return 4;
   return (sensor1Present || sensor2Present) ? 2 : 1;
+}
+
+std::string PlotCaption(int plot) {
+  static constexpr std::array<const char*, 4> kCaptions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
+  return kCaptions.at(static_cast<std::size_t>(plot));
 }
 
 }  // namespace curvedesk

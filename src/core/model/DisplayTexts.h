@@ -19,6 +19,9 @@ std::string CylinderText(int numCylinders, const std::string& custName);
 std::string TachTypeName(int tachType, const std::string& custName);
 // Empty for -1 (not set), else the value in decimal.
 std::string RpmSwitchText(int value);
+// The caption of a plot (0..3) as the legend, the node table and the printed page show it:
+// "Coil On", "1st Spark", "2nd Spark", "3rd Spark".
+std::string PlotCaption(int plot);
 
 // Sensor states a curve needs: 1 without sensors, 2 with one, 4 with both (never 3).
 int SensorStatesFor(bool sensor1Present, bool sensor2Present);

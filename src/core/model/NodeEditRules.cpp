@@ -103,11 +103,6 @@ void CheckChangedNodes(const SensorStateGraph& before, const SensorStateGraph& a
   }
 }
 
-std::string PlotCaption(int plot) {
-  static constexpr std::array<const char*, 4> kCaptions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
-  return kCaptions.at(Slot(plot));
-}
-
 std::string NodePlace(int node, int plot) {
   return "node " + std::to_string(node + 1) + ", " + (plot == kRpmPlace ? std::string("RPM") : PlotCaption(plot));
 }

@@ -4,6 +4,7 @@
 
 #include "core/model/CurveData.h"
 #include "core/model/CurveRules.h"
+#include "core/model/DisplayTexts.h"
 
 namespace curvedesk {
 
@@ -31,9 +32,6 @@ void CheckNodeOnEveryPlot(const SensorStateGraph& graph, int node, const CurveRu
 // the values were set does not matter. A broken rule is raised as RefusedWithMessage with the
 // rule's message and the node and plot it was found at.
 void CheckChangedNodes(const SensorStateGraph& before, const SensorStateGraph& after, const CurveRuleContext& rules);
-
-// The caption of a plot as the legend and the node table show it: "Coil On", "1st Spark" ...
-std::string PlotCaption(int plot);
 
 // Where a value sits, for messages: "node 3, 1st Spark" (nodes counted from 1); plot -1 is the RPM.
 std::string NodePlace(int node, int plot);

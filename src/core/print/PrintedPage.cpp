@@ -188,7 +188,6 @@ std::pair<std::string, std::string> SplitStateEntry(const std::string& entry) {
 // rows and the right-hand entries move down and right only as far as the font needs to keep a
 // caption off the next row and off the swatch beside it.
 void AddLegend(PageBuilder& page, const PageInputs& inputs) {
-  constexpr std::array<const char*, kPlots> captions = {"Coil On", "1st Spark", "2nd Spark", "3rd Spark"};
   constexpr double kSwatchLength = 200;
   constexpr double kCaptionGap = 50;
   constexpr double kEntryGap = 100;
@@ -198,13 +197,13 @@ void AddLegend(PageBuilder& page, const PageInputs& inputs) {
   const double leftEntryX = kStateColumnX - kStateColumnHalfWidth;
   const double leftCaptionsEnd =
       leftEntryX + kSwatchLength + kCaptionGap +
-      std::max(page.Measure().Width(captions[0], kCaptionFont), page.Measure().Width(captions[2], kCaptionFont));
+      std::max(page.Measure().Width(PlotCaption(0), kCaptionFont), page.Measure().Width(PlotCaption(2), kCaptionFont));
   const double rightEntryX = std::max(kStateColumnX + 50, leftCaptionsEnd + kEntryGap);
   for (int plot = 0; plot < kPlots; ++plot) {
     const double lineLeft = plot % 2 == 0 ? leftEntryX : rightEntryX;
     const double rowY = plot < 2 ? firstRowY : secondRowY;
     page.Line(lineLeft, rowY, lineLeft + kSwatchLength, rowY, kPlotLineWidth, PenStyle::Solid, kPlotColours[plot]);
-    page.Text(captions[plot], lineLeft + kSwatchLength + kCaptionGap, rowY - captionHeight / 2, kCaptionFont);
+    page.Text(PlotCaption(plot), lineLeft + kSwatchLength + kCaptionGap, rowY - captionHeight / 2, kCaptionFont);
   }
   const CurveData* comparison = inputs.comparison.curve;
   if (!comparison) return;
