@@ -288,19 +288,6 @@ void CurveDocument::LoadCoilLimits(bool force) {
   }
 }
 
-int CurveDocument::Subscribe(Listener listener) {
-  listeners_.emplace_back(++lastSubscription_, std::move(listener));
-  return lastSubscription_;
-}
-
-void CurveDocument::Unsubscribe(int subscription) {
-  std::erase_if(listeners_, [subscription](const auto& entry) { return entry.first == subscription; });
-}
-
-void CurveDocument::Notify(const DocumentChange& change) {
-  // A listener may subscribe or unsubscribe others while it runs.
-  const auto listeners = listeners_;
-  for (const auto& [id, listener] : listeners) listener(change);
-}
+void CurveDocument::Notify(const DocumentChange& change) { subscribers_.Notify(change); }
 
 }  // namespace curvedesk

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/AppError.h"
+#include "core/common/Subscribers.h"
 #include "core/document/DocumentChange.h"
 #include "core/document/EditHistory.h"
 #include "core/document/SensorSettings.h"
@@ -60,7 +61,7 @@ enum class RpmSwitchField { Switch1Start, Switch1Stop, Switch2Start, Switch2Stop
 // the change notifications; nothing else tells them.
 class CurveDocument {
  public:
-  using Listener = std::function<void(const DocumentChange&)>;
+  using Listener = Subscribers<DocumentChange>::Listener;
   // Edits of one pointer drag or one spell of typing share a gesture and become one undo step.
   using Gesture = std::uint64_t;
 
@@ -159,8 +160,8 @@ class CurveDocument {
   bool JobRunning() const { return jobs_ > 0; }
 
   // Views. The listener is called after every change, with what changed.
-  int Subscribe(Listener listener);
-  void Unsubscribe(int subscription);
+  int Subscribe(Listener listener) { return subscribers_.Subscribe(std::move(listener)); }
+  void Unsubscribe(int subscription) { subscribers_.Unsubscribe(subscription); }
 
  private:
   // Runs change on a copy of the curve and the shown state; commits it as one step named name when
@@ -188,8 +189,7 @@ class CurveDocument {
   std::optional<std::string> coilLimitsSection_;  // the section last read, or tried
   std::optional<AppError> coilLimitsError_;
 
-  std::vector<std::pair<int, Listener>> listeners_;
-  int lastSubscription_ = 0;
+  Subscribers<DocumentChange> subscribers_;
 };
 
 }  // namespace curvedesk

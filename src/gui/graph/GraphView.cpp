@@ -69,8 +69,12 @@ void GraphView::DocumentChanged(const DocumentChange& change) {
     ApplyPointerShape();
   }
   LayOut();
-  // Whether the highlight ring shows depends on the state shown; a moved ring repaints with its node.
-  if (highlight_ && (change.Has(DocumentChange::kShownState) || change.Has(DocumentChange::kDocument))) update();
+  // The comparison and whether the highlight ring shows depend on the state shown, not on the edited
+  // values; a moved ring repaints with its node.
+  if (change.Has(DocumentChange::kShownState) || change.Has(DocumentChange::kDocument)) {
+    LayOutComparison();
+    if (highlight_) update();
+  }
   // The selection is the window's, not the curve's: a new curve starts without one, and nodes the
   // graph no longer shows leave it.
   if (change.Has(DocumentChange::kDocument) || !document_.IsOpen())
@@ -87,7 +91,6 @@ void GraphView::LayOut() {
     elements_.HideGraph();
   editor_.ElementsMoved();
   UpdateChanged(before);
-  LayOutComparison();
 }
 
 void GraphView::ShowComparison(std::shared_ptr<ComparisonCurve> comparison) {

@@ -119,7 +119,6 @@ FormMain::FormMain(AppContext& context, CurveDocument& document, Prompter& promp
 
 FormMain::~FormMain() {
   document_.Unsubscribe(subscription_);
-  document_.Unsubscribe(compareSubscription_);
   comparison_->Unsubscribe(comparisonCommandsSubscription_);
 }
 

@@ -272,8 +272,7 @@ class FormMain : public QMainWindow {
   // Comparing: a curve only looked at, outside the document and its history. Shared with the views
   // that follow it, which may outlive the window's members.
   std::shared_ptr<ComparisonCurve> comparison_;
-  int compareSubscription_ = 0;             // to the document
-  int comparisonCommandsSubscription_ = 0;  // to the comparison
+  int comparisonCommandsSubscription_ = 0;
   QAction* mnuFileCompareWith_ = nullptr;
   QAction* mnuFileStopComparing_ = nullptr;
   QDockWidget* dockDifferences_ = nullptr;

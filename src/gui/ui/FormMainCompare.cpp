@@ -56,9 +56,6 @@ void FormMain::BuildComparison() {
 
   connect(mnuFileCompareWith_, &QAction::triggered, this, &FormMain::CompareWith);
   connect(mnuFileStopComparing_, &QAction::triggered, this, &FormMain::StopComparing);
-  compareSubscription_ = document_.Subscribe([this](const DocumentChange& change) {
-    if (change.Has(DocumentChange::kDocument)) UpdateCompareCommands();
-  });
   comparisonCommandsSubscription_ = comparison_->Subscribe([this] { UpdateCompareCommands(); });
   UpdateCompareCommands();
 }

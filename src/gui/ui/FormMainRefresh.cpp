@@ -54,6 +54,7 @@ void FormMain::DocumentChanged(const DocumentChange& change) {
     UpdateTitle();
     UpdateSaveCommands();
   }
+  if (change.Has(DocumentChange::kDocument) && comparison_) UpdateCompareCommands();
   UpdateUndoCommands();
   if (change.Has(DocumentChange::kDocument) || change.Has(DocumentChange::kConfiguration) ||
       change.Has(DocumentChange::kCoil))
